@@ -1,0 +1,74 @@
+#include "sim/ConnectionDrop.h"
+
+#include <filesystem>
+#include <functional>
+#include <netdb.h>
+#include <optional>
+#include <sys/socket.h>
+#include <system_error>
+
+namespace otthon::sim {
+
+namespace {
+
+struct End {
+    std::string address;
+    int port = -1;
+};
+
+using AddressOf = int (*)(int, sockaddr*, socklen_t*);
+
+std::optional<End> endOf(int fd, AddressOf addressOf) {
+    sockaddr_storage storage{};
+    socklen_t length = sizeof storage;
+    auto* raw = reinterpret_cast<sockaddr*>(&storage);
+    if (addressOf(fd, raw, &length) != 0)
+        return std::nullopt;
+    char host[NI_MAXHOST];
+    char service[NI_MAXSERV];
+    if (getnameinfo(raw, length, host, sizeof host, service, sizeof service,
+                    NI_NUMERICHOST | NI_NUMERICSERV) != 0)
+        return std::nullopt;
+    return End{host, std::stoi(service)};
+}
+
+// Calls `visit` with every connected socket of the process and its two ends; stops when it returns true.
+void forEachConnection(const std::function<bool(int fd, const End& local, const End& remote)>& visit) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const int fd = std::stoi(name);
+        const auto local = endOf(fd, getsockname);
+        const auto remote = local ? endOf(fd, getpeername) : std::nullopt;
+        if (remote && visit(fd, *local, *remote))
+            return;
+    }
+}
+
+} // namespace
+
+bool dropConnection(const ConnectionEnds& ends) {
+    bool dropped = false;
+    forEachConnection([&](int fd, const End& local, const End& remote) {
+        if (local.address != ends.localAddress || local.port != ends.localPort ||
+            remote.address != ends.remoteAddress || remote.port != ends.remotePort)
+            return false;
+        dropped = shutdown(fd, SHUT_RDWR) == 0;
+        return true;
+    });
+    return dropped;
+}
+
+int dropConnectionsAcceptedOn(int localPort) {
+    int dropped = 0;
+    forEachConnection([&](int fd, const End& local, const End&) {
+        if (local.port == localPort && shutdown(fd, SHUT_RDWR) == 0)
+            ++dropped;
+        return false;
+    });
+    return dropped;
+}
+
+} // namespace otthon::sim

@@ -1,0 +1,119 @@
+#include "sim/Server.h"
+
+#include "sim/ConnectionDrop.h"
+
+#include <httplib.h>
+#include <sys/socket.h>
+
+namespace otthon::sim {
+
+namespace {
+
+constexpr int workerThreads = 16;
+
+// The command text of a request: "" without a query, the decoded dt value when that is the only
+// parameter, else the raw query with its "?" (which no verb matches).
+std::string commandOf(const httplib::Request& request) {
+    const std::size_t mark = request.target.find('?');
+    if (mark == std::string::npos || mark + 1 == request.target.size())
+        return {};
+    if (request.params.size() == 1 && request.has_param("dt") && !request.get_param_value("dt").empty())
+        return request.get_param_value("dt");
+    return request.target.substr(mark);
+}
+
+} // namespace
+
+Server::Server(ControllerOptions options)
+    : controller_(options), started_(std::chrono::steady_clock::now()) {}
+
+Server::~Server() {
+    stop();
+}
+
+int Server::start(const std::string& host, int port) {
+    if (http_)
+        return port_;
+    {
+        const std::lock_guard lock(stopMutex_);
+        stopRequested_ = false;
+    }
+    http_ = std::make_unique<httplib::Server>();
+    http_->new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
+    // The library's default also sets SO_REUSEPORT, which lets a second controller share the port unnoticed.
+    http_->set_socket_options([](int socket) {
+        const int on = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    });
+    http_->Get(controllerPath, [this](const httplib::Request& request, httplib::Response& response) {
+        const Reply reply = controller_.receive(commandOf(request), elapsed());
+        const bool waited = waitUnlessStopping(reply.wait);
+        if (reply.dropConnection || !waited) {
+            dropConnection(
+                {request.local_addr, request.local_port, request.remote_addr, request.remote_port});
+            return;
+        }
+        response.status = reply.status;
+        response.set_content(reply.body, reply.contentType.c_str());
+    });
+
+    const int bound =
+        port == 0 ? http_->bind_to_any_port(host) : (http_->bind_to_port(host, port) ? port : -1);
+    if (bound < 0) {
+        http_.reset();
+        return -1;
+    }
+    listenerEnded_ = false;
+    listener_ = std::thread([this] {
+        http_->listen_after_bind();
+        listenerEnded_ = true;
+    });
+    // stop() has no effect on a server that has not begun to accept yet.
+    while (!http_->is_running() && !listenerEnded_)
+        std::this_thread::yield();
+    if (!http_->is_running()) {
+        listener_.join();
+        http_.reset();
+        return -1;
+    }
+    host_ = host;
+    port_ = bound;
+    return bound;
+}
+
+void Server::stop() {
+    if (!http_)
+        return;
+    {
+        const std::lock_guard lock(stopMutex_);
+        stopRequested_ = true;
+    }
+    stopping_.notify_all();
+    http_->stop();
+    // Workers wait on idle keep-alive connections until these time out; close them now instead.
+    dropConnectionsAcceptedOn(port_);
+    listener_.join();
+    http_.reset();
+    port_ = -1;
+}
+
+bool Server::isRunning() const {
+    return http_ && http_->is_running();
+}
+
+std::string Server::url() const {
+    const bool v6 = host_.find(':') != std::string::npos;
+    const std::string host = v6 ? "[" + host_ + "]" : host_;
+    return "http://" + host + ":" + std::to_string(port_) + controllerPath;
+}
+
+bool Server::waitUnlessStopping(Millis duration) {
+    std::unique_lock lock(stopMutex_);
+    return !stopping_.wait_for(lock, duration, [this] { return stopRequested_; });
+}
+
+Millis Server::elapsed() const {
+    return std::chrono::duration_cast<Millis>(std::chrono::steady_clock::now() - started_);
+}
+
+} // namespace otthon::sim

@@ -1,0 +1,67 @@
+#include "link/JsonHttp.h"
+
+#include "link/ModelCopy.h"
+#include "link/StatusModel.h"
+#include "platform/HttpTransport.h"
+#include "platform/Scheduler.h"
+
+#include <QUrl>
+
+namespace otthon {
+
+void JsonHttp::send(Link link, const QString& command) {
+    std::make_shared<JsonHttp>(link)->CommonMethod(command);
+}
+
+void JsonHttp::CommonMethod(const QString& command) {
+    AsyncTovren(command);
+}
+
+void JsonHttp::AsyncTovren(const QString& command) {
+    // Each handler holds this exchange, so it lives until the transport has made its last call.
+    auto self = shared_from_this();
+    const QUrl url(link_.model.BaseUrl + command, QUrl::StrictMode);
+    if (!url.isValid()) {
+        // Nothing can be sent; report it like a failed exchange, but never within the sender's own call.
+        link_.scheduler.after(0, [self] { self->didFail(); });
+        return;
+    }
+    HttpHandlers handlers;
+    handlers.response = [self] { self->didReceiveResponse(); };
+    handlers.data = [self](const QByteArray& bytes) { self->didReceiveData(bytes); };
+    handlers.finished = [self] { self->didFinishLoading(); };
+    handlers.failed = [self] { self->didFail(); };
+    link_.transport.get(url, Timeout, std::move(handlers));
+}
+
+void JsonHttp::didReceiveResponse() {
+    responseData_ = QByteArray();
+}
+
+void JsonHttp::didReceiveData(const QByteArray& bytes) {
+    responseData_.append(bytes);
+}
+
+void JsonHttp::didFinishLoading() {
+    StatusTree reply = StatusTree::fromJson(responseData_);
+    responseData_ = QByteArray();
+    // A body that is not a status document is no reply at all: the link counts as down, and the last good
+    // document and the values on screen stay as they were.
+    if (!reply.isPresent()) {
+        didFail();
+        return;
+    }
+    link_.model.StatusDocument = std::move(reply);
+    link_.model.Connected = true;
+    Feltoltes();
+}
+
+void JsonHttp::didFail() {
+    link_.model.Connected = false;
+}
+
+void JsonHttp::Feltoltes() {
+    applyReply(link_);
+}
+
+} // namespace otthon

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "link/Link.h"
+
+namespace otthon {
+
+class StatusTree;
+
+// Copies the values the pages show out of a reply into the model's named fields, all in one pass, and
+// rebuilds the station list. Positions missing from the reply read as absent: texts become undefined, numbers
+// 0, flags false.
+void copyReplyIntoModel(const StatusTree& reply, StatusModel& model);
+
+// When the reply reports a refused setting, shows "Sikertelen <setting> beállitas!" without title or buttons
+// and closes it 2.0 s later.
+void alertRefusedSetting(const StatusTree& reply, AlertPort& alerts, Scheduler& scheduler);
+
+// Feltoltes: what every decoded reply goes through once StatusDocument holds it: the copy (skipped while a
+// command is in flight), then the refused-setting alert (always).
+void applyReply(const Link& link);
+
+} // namespace otthon

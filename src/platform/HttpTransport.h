@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QUrl>
+
+#include <functional>
+
+namespace otthon {
+
+// What one GET exchange reports, in order: zero or more response heads and data chunks, then exactly one of
+// finished or failed. The transport drops the handlers after that last call, so whatever they capture lives
+// exactly as long as the exchange.
+struct HttpHandlers {
+    std::function<void()> response;              // a response head arrived (status and headers not examined)
+    std::function<void(const QByteArray&)> data; // a chunk of the body
+    std::function<void()> finished;              // the body is complete (also for an HTTP error status)
+    std::function<void()> failed;                // no usable reply: unreachable, refused, broken, timed out
+};
+
+// The HTTP client port. The real one runs over QNetworkAccessManager; tests use a fake that records requests
+// and lets them deliver heads, data, finish, failure and timeout in any order.
+class HttpTransport {
+public:
+    virtual ~HttpTransport() = default;
+    // Starts a GET of `url` that is never answered from a local cache; it fails when no reply came within
+    // `timeoutSeconds`. Handlers are called on the main thread, never from within get() itself.
+    virtual void get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) = 0;
+};
+
+} // namespace otthon

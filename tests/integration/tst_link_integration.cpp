@@ -1,0 +1,226 @@
+// The real request channel (JsonHttp over QtHttpTransport) against the real substitute controller on
+// loopback.
+#include "link/Commands.h"
+#include "link/JsonHttp.h"
+#include "link/StatusModel.h"
+#include "platform/QtHttpTransport.h"
+#include "platform/QtScheduler.h"
+#include "sim/Server.h"
+#include "support/RecordingAlerts.h"
+
+#include <QtTest>
+
+using namespace otthon;
+
+namespace {
+
+// Counts the exchanges that are over, so a test waits for exactly the replies it caused.
+class CountingTransport final : public HttpTransport {
+public:
+    explicit CountingTransport(HttpTransport& inner) : inner_(inner) {}
+    void get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) override {
+        auto finished = std::move(handlers.finished);
+        auto failed = std::move(handlers.failed);
+        handlers.finished = [this, finished] {
+            finished();
+            ++over;
+        };
+        handlers.failed = [this, failed] {
+            failed();
+            ++over;
+        };
+        // The controller never answers in time in one fault; a short timeout keeps that test quick.
+        inner_.get(url, std::min(timeoutSeconds, timeout), std::move(handlers));
+    }
+    int over = 0;
+    double timeout = 10.0;
+
+private:
+    HttpTransport& inner_;
+};
+
+struct Rig {
+    sim::Server server{[] {
+        sim::ControllerOptions options;
+        options.steady = true;
+        return options;
+    }()};
+    QtScheduler scheduler;
+    QtHttpTransport http;
+    CountingTransport transport{http};
+    testing::RecordingAlerts alerts;
+    std::unique_ptr<StatusModel> model;
+
+    bool start() {
+        const int port = server.start("127.0.0.1", 0);
+        if (port <= 0)
+            return false;
+        model = std::make_unique<StatusModel>(QString::fromStdString(server.url()));
+        return true;
+    }
+    Link link() { return Link{*model, transport, alerts, scheduler}; }
+
+    // Sends one command and waits until its exchange is over.
+    bool exchange(const QString& command) {
+        const int before = transport.over;
+        JsonHttp::send(link(), command);
+        return QTest::qWaitFor([&] { return transport.over > before; }, 15000);
+    }
+    QJsonValue cell(int element, int row, int column) const {
+        return model->StatusDocument.at(element, row, column);
+    }
+};
+
+} // namespace
+
+class LinkIntegrationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pollFillsTheModel() {
+        Rig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.exchange(commands::poll()));
+        QVERIFY(rig.model->Connected);
+        QVERIFY(rig.model->StatusDocument.isPresent());
+        QCOMPARE(rig.model->StatusDocument.root()->size(), 7);
+        QCOMPARE(rig.model->RadioAdoLista.size(), 10);
+        QCOMPARE(rig.model->NappaliSetTmp, 22);
+        QVERIFY(rig.model->KulsoTmp.isString());
+        QCOMPARE(rig.server.controller().log().commands().back(), std::string());
+    }
+
+    void eachCommandChangesTheNextReply_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("element");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("gate 1") << commands::gate(1) << 0 << 5 << 1 << "0";
+        QTest::newRow("gate 2") << commands::gate(2) << 0 << 6 << 1 << "0";
+        QTest::newRow("living room") << commands::thermostat("Nappali", 25.5f, false) << 2 << 1 << 1 << "26";
+        QTest::newRow("living room mode")
+            << commands::thermostat("Nappali", 25.5f, false) << 2 << 1 << 3 << "0";
+        QTest::newRow("bedroom") << commands::thermostat("Halo", 17.2f, true) << 2 << 0 << 1 << "17";
+        QTest::newRow("radio on volume") << commands::radioOn(42.7f, "3") << 3 << 0 << 0 << "43";
+        QTest::newRow("radio on station") << commands::radioOn(42.7f, "3") << 3 << 0 << 1 << "3";
+        QTest::newRow("radio on playing") << commands::radioOn(42.7f, "3") << 3 << 0 << 2 << "1";
+        QTest::newRow("pool off") << commands::poolCirculation(false) << 3 << 1 << 2 << "0";
+        QTest::newRow("zone 3") << commands::irrigationSwitches(
+                                       {true, true, false, false, true, false, false, false})
+                                << 3 << 6 << 2 << "1";
+        QTest::newRow("master") << commands::irrigationSwitches(
+                                       {true, false, false, false, false, false, false, false})
+                                << 3 << 3 << 2 << "0";
+    }
+    void eachCommandChangesTheNextReply() {
+        QFETCH(QString, command);
+        QFETCH(int, element);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        Rig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.exchange(command));
+        QVERIFY(rig.exchange(commands::poll()));
+        QTEST(textOf(rig.cell(element, row, column)), "expected");
+        QCOMPARE(rig.model->StatusDocument.at(6, 0).toString(), QStringLiteral("OK"));
+        QVERIFY(rig.alerts.shown().empty());
+    }
+
+    void radioOffStopsPlaying() {
+        Rig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.exchange(commands::radioOn(20, "1")));
+        QVERIFY(rig.exchange(commands::radioOff()));
+        QVERIFY(rig.exchange(commands::poll()));
+        QCOMPARE(rig.model->RadioBe, 0);
+        QCOMPARE(rig.model->RadioHangero, 20);
+    }
+
+    void schedulesAddUpdateAndDelete_data() {
+        QTest::addColumn<int>("element");
+        QTest::newRow("pool") << 5;
+        QTest::newRow("irrigation") << 1;
+    }
+    void schedulesAddUpdateAndDelete() {
+        QFETCH(int, element);
+        const bool pool = element == 5;
+        Rig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.exchange(commands::poll()));
+        const int rows = rig.model->StatusDocument.rowCount(element);
+        QVERIFY(rows > 0);
+
+        QVERIFY(rig.exchange(pool ? commands::poolAdd() : commands::irrigationAdd()));
+        QCOMPARE(rig.model->StatusDocument.rowCount(element), rows + 1);
+        const int added = rows;
+        const int start = pool ? 0 : 1;
+        QCOMPARE(textOf(rig.cell(element, added, start)), QStringLiteral("0:0"));
+
+        // Move the placeholder to 7:05 for 20 minutes (zone 3), as the slot editors do.
+        const QString oldStart = textOf(rig.cell(element, added, start));
+        const QString oldDuration = textOf(rig.cell(element, added, start + 1));
+        QVERIFY(rig.exchange(pool ? commands::poolUpdate(7, 5, 20, oldStart, oldDuration)
+                                  : commands::irrigationUpdate(7, 5, 20, "Z3", oldStart, oldDuration, "Z1")));
+        QCOMPARE(textOf(rig.cell(element, added, start)), QStringLiteral("7:5"));
+        QCOMPARE(textOf(rig.cell(element, added, start + 1)), QStringLiteral("20"));
+        if (!pool)
+            QCOMPARE(textOf(rig.cell(element, added, 0)), QStringLiteral("Z3"));
+
+        QVERIFY(rig.exchange(pool ? commands::poolDelete("7:5", "20")
+                                  : commands::irrigationDelete("7:5", "20", "Z3")));
+        QCOMPARE(rig.model->StatusDocument.rowCount(element), rows);
+        QCOMPARE(rig.model->StatusDocument.at(6, 0).toString(), QStringLiteral("OK"));
+    }
+
+    void aRefusedSettingRaisesTheAlert() {
+        Rig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.exchange(commands::thermostat("Nappali", 40, true)));
+        QCOMPARE(rig.alerts.shown().size(), size_t(1));
+        QCOMPARE(rig.alerts.shown().front().spec.message, QStringLiteral("Sikertelen Nappali beállitas!"));
+        QVERIFY(QTest::qWaitFor([&] { return !rig.alerts.dismissals().empty(); }, 4000));
+        QVERIFY(rig.exchange(commands::poll()));
+        QCOMPARE(rig.model->NappaliSetTmp, 22);
+        QCOMPARE(rig.alerts.shown().size(), size_t(1));
+    }
+
+    void everyFaultEndsAsLinkDownAndTheNextReplyRestoresIt_data() {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("connection dropped") << int(sim::FaultKind::Drop);
+        QTest::newRow("not JSON") << int(sim::FaultKind::NotJson);
+        QTest::newRow("HTTP 500 with HTML") << int(sim::FaultKind::ServerError);
+        QTest::newRow("no reply in time") << int(sim::FaultKind::Hang);
+    }
+    void everyFaultEndsAsLinkDownAndTheNextReplyRestoresIt() {
+        QFETCH(int, fault);
+        Rig rig;
+        QVERIFY(rig.start());
+        rig.transport.timeout = 1.0;
+        QVERIFY(rig.exchange(commands::poll()));
+        QVERIFY(rig.model->Connected);
+        const QJsonArray before = *rig.model->StatusDocument.root();
+        const qint64 setpoint = rig.model->NappaliSetTmp;
+
+        rig.server.controller().pushFault(sim::FaultKind(fault));
+        QVERIFY(rig.exchange(commands::poll()));
+        QVERIFY(!rig.model->Connected);
+        QCOMPARE(*rig.model->StatusDocument.root(), before);
+        QCOMPARE(rig.model->NappaliSetTmp, setpoint);
+
+        QVERIFY(rig.exchange(commands::poll()));
+        QVERIFY(rig.model->Connected);
+    }
+
+    void delayedReplyStillArrives() {
+        Rig rig;
+        QVERIFY(rig.start());
+        rig.server.controller().pushFault(sim::FaultKind::Delay, sim::Millis{300});
+        QVERIFY(rig.exchange(commands::gate(1)));
+        QVERIFY(rig.model->Connected);
+        QCOMPARE(textOf(rig.cell(0, 5, 1)), QStringLiteral("0"));
+    }
+};
+
+QTEST_GUILESS_MAIN(LinkIntegrationTest)
+#include "tst_link_integration.moc"

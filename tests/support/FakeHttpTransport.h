@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/HttpTransport.h"
+
+#include <vector>
+
+namespace otthon::testing {
+
+// Records every GET and lets the test play the server: heads, chunks, finish, failure and timeout, to any
+// request in any order. A request drops its handlers (and whatever they hold) once its last callback has run;
+// later deliveries to it do nothing, as with a real connection that is over.
+class FakeHttpTransport final : public HttpTransport {
+public:
+    void get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) override;
+
+    int count() const { return int(requests_.size()); }
+    QUrl url(int request) const { return requests_.at(std::size_t(request)).url; }
+    double timeout(int request) const { return requests_.at(std::size_t(request)).timeoutSeconds; }
+    // Has not yet had its finish or failure.
+    bool isPending(int request) const { return !requests_.at(std::size_t(request)).over; }
+    int pendingCount() const;
+
+    void respond(int request);
+    void deliver(int request, const QByteArray& chunk);
+    void finish(int request);
+    void fail(int request);
+    // What the real transport reports when no reply came in time: a failure.
+    void timeOut(int request) { fail(request); }
+    // A whole reply: head, body in one chunk, finish.
+    void reply(int request, const QByteArray& body);
+
+private:
+    struct Request {
+        QUrl url;
+        double timeoutSeconds;
+        HttpHandlers handlers;
+        bool over = false;
+    };
+    Request& at(int request) { return requests_.at(std::size_t(request)); }
+    void end(int request, bool finished);
+
+    std::vector<Request> requests_;
+};
+
+} // namespace otthon::testing
