@@ -178,7 +178,7 @@ private slots:
         QVERIFY(rig.start());
         QVERIFY(rig.exchange(commands::thermostat("Nappali", 40, true)));
         QCOMPARE(rig.alerts.shown().size(), size_t(1));
-        QCOMPARE(rig.alerts.shown().front().spec.message, QStringLiteral("Sikertelen Nappali beállitas!"));
+        QCOMPARE(rig.alerts.shown().front().content.message, QStringLiteral("Sikertelen Nappali beállitas!"));
         QVERIFY(QTest::qWaitFor([&] { return !rig.alerts.dismissals().empty(); }, 4000));
         QVERIFY(rig.exchange(commands::poll()));
         QCOMPARE(rig.model->NappaliSetTmp, 22);

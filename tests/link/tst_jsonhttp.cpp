@@ -174,7 +174,7 @@ private slots:
         send(QStringLiteral("?dt=Allsett:Medence:1"));
         transport->reply(0, QJsonDocument(doc).toJson());
         QCOMPARE(alerts->shown().size(), std::size_t(1));
-        QCOMPARE(alerts->shown().front().spec.message, QStringLiteral("Sikertelen Medence beállitas!"));
+        QCOMPARE(alerts->shown().front().content.message, QStringLiteral("Sikertelen Medence beállitas!"));
         scheduler->advance(2.0);
         QCOMPARE(alerts->openCount(), 0);
     }

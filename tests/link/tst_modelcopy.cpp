@@ -227,9 +227,9 @@ private slots:
         }
         QCOMPARE(alerts.shown().size(), std::size_t(1));
         const auto& shown = alerts.shown().front();
-        QCOMPARE(shown.spec.title, QString());
-        QCOMPARE(shown.spec.message, message);
-        QVERIFY(shown.spec.buttons.isEmpty());
+        QCOMPARE(shown.content.title, QString());
+        QCOMPARE(shown.content.message, message);
+        QVERIFY(shown.content.buttons.isEmpty());
         QVERIFY(alerts.dismissals().empty());
 
         scheduler.advance(1.5);

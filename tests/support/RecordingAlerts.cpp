@@ -22,7 +22,7 @@ bool RecordingAlerts::press(AlertId id, int buttonIndex) {
         return false;
     alert->open = false;
     // Copy the handler: it may show another alert, which can move the vector.
-    const std::function<void(int)> handler = alert->spec.onButton;
+    const std::function<void(int)> handler = alert->content.onButton;
     if (handler)
         handler(buttonIndex);
     return true;

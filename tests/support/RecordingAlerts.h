@@ -15,7 +15,7 @@ public:
 
     struct Shown {
         AlertId id;
-        AlertSpec spec;
+        AlertSpec content;
         double shownAt;
         bool open = true;
     };

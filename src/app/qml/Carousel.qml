@@ -1,0 +1,72 @@
+import QtQuick
+import QtQuick.Controls
+
+// Six slots that the user swipes through. A slot shows a page only while the root screen holds one for it: the
+// current page, and during a swipe its two neighbours. The root screen decides what a settled swipe means.
+Item {
+    id: carousel
+
+    required property QtObject root
+    required property QtObject appDelegate
+
+    SwipeView {
+        id: view
+        anchors.fill: parent
+        currentIndex: 0
+
+        Repeater {
+            model: carousel.root.presentationCount
+            SceneLoader {
+                required property int index
+                page: {
+                    carousel.root.currentPage // re-read whenever the pages change
+                    return carousel.root.pageAt(index)
+                }
+            }
+        }
+
+        Connections {
+            target: view.contentItem
+            function onDraggingChanged() {
+                if (view.contentItem.dragging)
+                    carousel.root.beginSwipe()
+            }
+            function onMovementEnded() {
+                carousel.root.endSwipe(view.currentIndex)
+            }
+        }
+    }
+
+    Connections {
+        target: carousel.root
+        function onPagesChanged() {
+            if (view.currentIndex !== carousel.root.currentIndex)
+                view.setCurrentIndex(carousel.root.currentIndex)
+        }
+    }
+
+    Rectangle {
+        anchors.bottom: parent.bottom
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottomMargin: 12
+        width: indicator.width + 16
+        height: indicator.height + 4
+        radius: height / 2
+        color: carousel.appDelegate.pageIndicatorBackground
+
+        PageIndicator {
+            id: indicator
+            anchors.centerIn: parent
+            count: carousel.root.presentationCount
+            currentIndex: view.currentIndex
+            delegate: Rectangle {
+                required property int index
+                implicitWidth: 8
+                implicitHeight: 8
+                radius: 4
+                color: index === indicator.currentIndex ? carousel.appDelegate.currentPageIndicatorColor
+                                                        : carousel.appDelegate.pageIndicatorColor
+            }
+        }
+    }
+}

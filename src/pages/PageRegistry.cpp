@@ -1,0 +1,29 @@
+#include "pages/PageRegistry.h"
+
+#include "pages/PlaceholderPage.h"
+#include "pages/home/Kulso.h"
+#include "platform/ui/Navigation.h"
+
+namespace otthon {
+
+namespace {
+template <typename Page> void registerPage(Navigation& navigation, PageContext& context, const QString& id) {
+    navigation.registerScreen(id, [&context] { return std::make_unique<Page>(context); });
+}
+
+void registerPlaceholder(Navigation& navigation, const QString& id, const QString& className) {
+    navigation.registerScreen(id,
+                              [id, className] { return std::make_unique<PlaceholderPage>(id, className); });
+}
+} // namespace
+
+void registerPages(Navigation& navigation, PageContext& context) {
+    registerPage<Kulso>(navigation, context, QStringLiteral("Külső"));
+    registerPlaceholder(navigation, QStringLiteral("Nappali"), QStringLiteral("Nappali"));
+    registerPlaceholder(navigation, QStringLiteral("Háló"), QStringLiteral("HaloViewController"));
+    registerPlaceholder(navigation, QStringLiteral("Medence"), QStringLiteral("MedenceViewController"));
+    registerPlaceholder(navigation, QStringLiteral("Öntöző"), QStringLiteral("OntozoViewController"));
+    registerPlaceholder(navigation, QStringLiteral("Rádió"), QStringLiteral("Radio"));
+}
+
+} // namespace otthon

@@ -1,0 +1,28 @@
+import QtQuick
+
+// A label element: its text, greyed while disabled, with an optional background.
+Rectangle {
+    id: box
+
+    property QtObject element: null
+    property alias font: text.font
+    property alias horizontalAlignment: text.horizontalAlignment
+    property color textColor: "white"
+
+    visible: element !== null && !element.hidden
+    color: element && element.backgroundColor.a > 0 ? element.backgroundColor : "transparent"
+    implicitWidth: text.implicitWidth + 8
+    implicitHeight: text.implicitHeight + 8
+
+    Text {
+        id: text
+        anchors.fill: parent
+        anchors.margins: 4
+        verticalAlignment: Text.AlignVCenter
+        text: box.element ? box.element.text : ""
+        color: box.element && box.element.enabled ? box.textColor : Qt.rgba(0.6, 0.6, 0.6, 1)
+        font.pixelSize: 20
+        style: Text.Raised
+        styleColor: "#80000000"
+    }
+}

@@ -1,0 +1,30 @@
+import QtQuick
+
+// A button element drawn with its image. Touches go to the element: a tap, and the raw touches that its
+// long-press recognisers follow.
+Item {
+    id: button
+
+    property QtObject element: null
+
+    visible: element !== null && !element.hidden
+    opacity: element && element.enabled ? 1.0 : 0.4
+
+    Image {
+        anchors.fill: parent
+        fillMode: Image.PreserveAspectFit
+        source: button.element && button.element.image !== "" ? "qrc:/images/" + button.element.image : ""
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        enabled: button.element !== null
+        onPressed: mouse => button.element.touchDown(Qt.point(mouse.x, mouse.y))
+        onPositionChanged: mouse => button.element.touchMove(Qt.point(mouse.x, mouse.y))
+        onReleased: {
+            if (!button.element.touchUp() && containsMouse)
+                button.element.tap()
+        }
+        onCanceled: button.element.touchCancel()
+    }
+}

@@ -1,0 +1,16 @@
+import QtQuick
+import QtQuick.Controls
+
+// A button element drawn with its title (or a given text); a tap goes to the element.
+Button {
+    id: button
+
+    property QtObject element: null
+    property string label: element ? element.title : ""
+
+    visible: element !== null && !element.hidden
+    enabled: element !== null && element.enabled && element.interactive
+    text: label
+    font.pixelSize: 20
+    onClicked: element.tap()
+}

@@ -1,0 +1,128 @@
+#include "pages/home/Kulso.h"
+
+#include "link/Commands.h"
+#include "link/JsonHttp.h"
+#include "pages/SensorText.h"
+
+#include <QPointer>
+
+namespace otthon {
+
+namespace {
+constexpr int Kapu1Tag = 1001;
+constexpr int Kapu2Tag = 1002;
+} // namespace
+
+Kulso::Kulso(PageContext& context, QObject* parent)
+    : ControlPage(context, QStringLiteral("Külső"), parent), KulsoTmpLabel(new Label(this)),
+      KulsoHumLabel(new Label(this)), KulsoLegnyomas(new Label(this)), OKLabel(new Label(this)),
+      Kapu1(new Button(this)), Kapu2(new Button(this)), KulsoHead(new Label(this)),
+      KulsoSpiner(new ActivityIndicator(this)) {
+    addOutlet(QStringLiteral("KulsoTmpLabel"), KulsoTmpLabel);
+    addOutlet(QStringLiteral("KulsoHumLabel"), KulsoHumLabel);
+    addOutlet(QStringLiteral("KulsoLegnyomas"), KulsoLegnyomas);
+    addOutlet(QStringLiteral("OKLabel"), OKLabel);
+    addOutlet(QStringLiteral("Kapu1"), Kapu1);
+    addOutlet(QStringLiteral("Kapu2"), Kapu2);
+    addOutlet(QStringLiteral("KulsoHead"), KulsoHead);
+    addOutlet(QStringLiteral("KulsoSpiner"), KulsoSpiner);
+    setSpinner(KulsoSpiner);
+    // Texts that come from the layout.
+    KulsoHead->setText(QStringLiteral("Külső"));
+    OKLabel->setText(QStringLiteral("OK"));
+}
+
+void Kulso::viewDidLoad() {
+    Lakat1Be = QStringLiteral("lakatbe1.png");
+    Lakat1Ki = QStringLiteral("lakat1ki.png");
+    Lakat2Be = QStringLiteral("lakatbe2.png");
+    Lakat2Ki = QStringLiteral("lakat2ki.png");
+    INIT();
+    KulsoHead->setBackgroundColor(headBackground());
+    OKLabel->setHidden(true);
+    Kapu1->setTag(Kapu1Tag);
+    Kapu2->setTag(Kapu2Tag);
+    LPG_Kapu1 = makeRecogniser(Kapu1);
+    LPG_Kapu2 = makeRecogniser(Kapu2);
+    startRefreshTimer();
+    drawBackground();
+}
+
+LongPress* Kulso::makeRecogniser(Button* gate) {
+    auto* recogniser = new LongPress(*gate, context().scheduler());
+    recogniser->setMinimumDuration(KapuPressDuration);
+    recogniser->setAllowableMovement(KapuAllowableMovement);
+    connect(recogniser, &LongPress::stateChanged, this, [this, recogniser] { LPKapuk(recogniser); });
+    return recogniser;
+}
+
+void Kulso::INIT() {
+    Hatterkep = QStringLiteral("Kulso.png");
+    const StatusModel& m = model();
+    KulsoTmpLabel->setText(QStringLiteral(" Hőmérséklet ") + sensorText(m.KulsoTmp) + QStringLiteral(" °C "));
+    KulsoHumLabel->setText(QStringLiteral(" Páratartalom ") + sensorText(m.KulsoHum) +
+                           QStringLiteral(" %  "));
+    KulsoLegnyomas->setText(QStringLiteral(" Légnyomas ") + sensorText(m.KulsoNyomas) +
+                            QStringLiteral(" hPa  "));
+    Kapu1->setImage(m.Kapu1Lakat ? Lakat1Be : Lakat1Ki);
+    Kapu2->setImage(m.Kapu2Lakat ? Lakat2Be : Lakat2Ki);
+    showConnection();
+    Kapu1->setEnabled(m.Connected);
+    Kapu2->setEnabled(m.Connected);
+    KulsoHumLabel->setHidden(true);
+}
+
+void Kulso::LPKapuk(LongPress* recogniser) {
+    switch (recogniser->state()) {
+    case LongPress::Began:
+        OKLabel->setHidden(false);
+        return;
+    case LongPress::Cancelled:
+    case LongPress::Failed:
+        // A press that ends without a release sends nothing and takes the armed sign back.
+        OKLabel->setHidden(true);
+        return;
+    case LongPress::Ended:
+        break;
+    default:
+        return;
+    }
+    OKLabel->setHidden(true);
+    model().CommandInFlight = true;
+    KulsoSpiner->startAnimating();
+    const bool first = recogniser->view() && recogniser->view()->tag() == Kapu1Tag;
+    Button* gate = first ? Kapu1 : Kapu2;
+    gate->setEnabled(false);
+    QPointer<Kulso> page(this);
+    PageContext& ctx = context();
+    auto ended = [page, &ctx, first] {
+        if (!page) {
+            ctx.model().CommandInFlight = false;
+            return;
+        }
+        first ? page->Kapu1timer() : page->Kapu2timer();
+    };
+    if (first)
+        myTimer = ctx.scheduler().after(Kapu1HoldTime, ended);
+    else
+        myTimer2 = ctx.scheduler().after(Kapu2HoldTime, ended);
+    JsonHttp::send(ctx.link, commands::gate(first ? 1 : 2));
+}
+
+void Kulso::gateHoldEnded(Button* gate, TimerId& holdTimer) {
+    gate->setEnabled(true);
+    context().scheduler().invalidate(holdTimer);
+    holdTimer = 0;
+    model().CommandInFlight = false;
+    KulsoSpiner->stopAnimating();
+}
+
+void Kulso::Kapu1timer() {
+    gateHoldEnded(Kapu1, myTimer);
+}
+
+void Kulso::Kapu2timer() {
+    gateHoldEnded(Kapu2, myTimer2);
+}
+
+} // namespace otthon

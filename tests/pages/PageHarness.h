@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/ChoiceLists.h"
+#include "pages/PageContext.h"
+#include "pages/PageRegistry.h"
+#include "platform/VirtualScheduler.h"
+#include "platform/ui/AlertCenter.h"
+#include "platform/ui/Navigation.h"
+#include "platform/ui/NotificationCenter.h"
+#include "support/FakeHttpTransport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <memory>
+
+namespace otthon::testing {
+
+// The process-wide state and the services a page needs, on virtual time and a fake transport.
+struct PageHarness {
+    static constexpr char Base[] = "http://controller.test:670/LomaViro/Lomaviro.php";
+
+    VirtualScheduler scheduler;
+    FakeHttpTransport transport;
+    AlertCenter alerts;
+    NotificationCenter notifications;
+    Navigation navigation{scheduler};
+    AppState state{QString::fromLatin1(Base)};
+    PageContext context{state, Link{state.model, transport, alerts, scheduler}, notifications, navigation};
+
+    PageHarness() {
+        buildChoiceLists(state.model);
+        registerPages(navigation, context);
+    }
+
+    StatusModel& model() { return state.model; }
+
+    // Every command sent so far, in order ("" for a poll).
+    QStringList sent() const {
+        QStringList commands;
+        for (int i = 0; i < transport.count(); ++i)
+            commands.append(transport.url(i).toString(QUrl::FullyEncoded).mid(int(qstrlen(Base))));
+        return commands;
+    }
+
+    template <class Page> std::unique_ptr<Page> load() {
+        auto page = std::make_unique<Page>(context);
+        page->loadViewIfNeeded();
+        return page;
+    }
+
+    // Answers every pending request with a reply document.
+    void answerAll(const QJsonArray& document) {
+        const QByteArray body = QJsonDocument(document).toJson(QJsonDocument::Compact);
+        for (int i = 0; i < transport.count(); ++i)
+            if (transport.isPending(i))
+                transport.reply(i, body);
+    }
+};
+
+} // namespace otthon::testing
