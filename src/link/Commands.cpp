@@ -1,8 +1,9 @@
 #include "link/Commands.h"
 
+#include "link/WholeNumber.h"
+
 #include <QUrl>
 
-#include <cstdio>
 #include <initializer_list>
 
 namespace otthon::commands {
@@ -18,14 +19,6 @@ QString whole(int value) {
 QString flag(bool value) {
     return value ? QStringLiteral("1") : QStringLiteral("0");
 }
-// C's "%.0f": an exact half goes to the even neighbour (22.5 gives 22). QString::asprintf rounds halves away
-// from zero, so it will not do here.
-QString rounded(float value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.0f", double(value));
-    return QString::fromLatin1(text);
-}
-
 QString command(const char* verb, std::initializer_list<QString> fields) {
     QString result = QStringLiteral("?dt=") + QLatin1String(verb);
     for (const QString& field : fields)
@@ -44,11 +37,11 @@ QString gate(int number) {
 }
 
 QString thermostat(const QString& room, float setpoint, bool heating) {
-    return command("temp", {text(room), rounded(setpoint), QStringLiteral("0"), flag(heating)});
+    return command("temp", {text(room), wholeText(setpoint), QStringLiteral("0"), flag(heating)});
 }
 
 QString radioOn(float volume, const QString& station) {
-    return command("radio", {QStringLiteral("BE"), rounded(volume), text(station)});
+    return command("radio", {QStringLiteral("BE"), wholeText(volume), text(station)});
 }
 
 QString radioOff() {

@@ -1,7 +1,10 @@
 #include "pages/PageRegistry.h"
 
 #include "pages/PlaceholderPage.h"
+#include "pages/home/HaloViewController.h"
 #include "pages/home/Kulso.h"
+#include "pages/home/Nappali.h"
+#include "pages/home/Radio.h"
 #include "platform/ui/Navigation.h"
 
 namespace otthon {
@@ -19,11 +22,11 @@ void registerPlaceholder(Navigation& navigation, const QString& id, const QStrin
 
 void registerPages(Navigation& navigation, PageContext& context) {
     registerPage<Kulso>(navigation, context, QStringLiteral("Külső"));
-    registerPlaceholder(navigation, QStringLiteral("Nappali"), QStringLiteral("Nappali"));
-    registerPlaceholder(navigation, QStringLiteral("Háló"), QStringLiteral("HaloViewController"));
+    registerPage<Nappali>(navigation, context, QStringLiteral("Nappali"));
+    registerPage<HaloViewController>(navigation, context, QStringLiteral("Háló"));
     registerPlaceholder(navigation, QStringLiteral("Medence"), QStringLiteral("MedenceViewController"));
     registerPlaceholder(navigation, QStringLiteral("Öntöző"), QStringLiteral("OntozoViewController"));
-    registerPlaceholder(navigation, QStringLiteral("Rádió"), QStringLiteral("Radio"));
+    registerPage<Radio>(navigation, context, QStringLiteral("Rádió"));
 }
 
 } // namespace otthon

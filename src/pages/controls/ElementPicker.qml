@@ -1,0 +1,65 @@
+import QtQuick
+import QtQuick.Controls
+
+// A picker element as a wrapping wheel: its rows and titles come from the element. When the user's turn comes
+// to rest, the row goes to the element; rows the page selects never come back.
+Tumbler {
+    id: wheel
+
+    property QtObject element: null
+    property color textColor: "white"
+
+    // Turns the wheel to the element's row, unless the user is turning it. The wheel is positioned rather than
+    // given a currentIndex: in Qt 6.4 a currentIndex set while the rows are being made does not reach the
+    // wheel's view, which then jumps back to row 0 at the first touch.
+    function place() {
+        if (element !== null && count > 0 && !moving && currentIndex !== element.selectedRow)
+            positionViewAtIndex(element.selectedRow, Tumbler.Center)
+    }
+
+    // The wheel settles its current row only after the movement has ended: take the row a moment later.
+    function settle() {
+        if (moving || element === null)
+            return
+        element.pick(currentIndex)
+        // The element has the last word (it may refuse the row).
+        place()
+    }
+
+    visible: element !== null && !element.hidden
+    enabled: element !== null && element.acceptsGestures
+    model: element ? element.rowCount : 0
+    wrap: true
+    visibleItemCount: 5
+    onCountChanged: Qt.callLater(place)
+    onElementChanged: Qt.callLater(place)
+    // The view may also move the row while it builds itself: put it back.
+    onCurrentIndexChanged: {
+        if (!moving)
+            Qt.callLater(place)
+    }
+    onMovingChanged: {
+        if (!moving)
+            Qt.callLater(settle)
+    }
+
+    Connections {
+        target: wheel.element
+        ignoreUnknownSignals: true
+        function onSelectedRowChanged() {
+            wheel.place()
+        }
+    }
+
+    delegate: Text {
+        required property int index
+
+        text: wheel.element && wheel.element.titlesRevision >= 0 ? wheel.element.title(index) : ""
+        color: wheel.enabled ? wheel.textColor : Qt.rgba(0.6, 0.6, 0.6, 1)
+        font.pixelSize: 22
+        elide: Text.ElideRight
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        opacity: 1.0 - Math.abs(Tumbler.displacement) / (wheel.visibleItemCount / 2)
+    }
+}

@@ -1,0 +1,38 @@
+import QtQuick
+import QtQuick.Controls
+
+// A switch element on the element's background (colour and corner radius), turned by the element's rotation.
+// Only the user's flips go to the element; positions the page sets never come back.
+Item {
+    id: holder
+
+    property QtObject element: null
+
+    function elementOn() {
+        return element !== null && element.on
+    }
+
+    implicitWidth: control.implicitWidth
+    implicitHeight: control.implicitHeight
+    visible: element !== null && !element.hidden
+    rotation: element ? element.rotation : 0
+
+    Rectangle {
+        anchors.fill: parent
+        color: holder.element && holder.element.backgroundColor.a > 0 ? holder.element.backgroundColor : "transparent"
+        radius: holder.element ? holder.element.cornerRadius : 0
+    }
+
+    Switch {
+        id: control
+        anchors.centerIn: parent
+        padding: 2
+        enabled: holder.element !== null && holder.element.acceptsGestures
+        checked: holder.elementOn()
+        onToggled: {
+            holder.element.toggle(checked)
+            // The element has the last word: the page may put the switch back.
+            checked = Qt.binding(function () { return holder.elementOn() })
+        }
+    }
+}

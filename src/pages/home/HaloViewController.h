@@ -1,0 +1,16 @@
+#pragma once
+
+#include "pages/home/Thermostat.h"
+
+namespace otthon {
+
+// The bedroom thermostat.
+class HaloViewController : public Thermostat {
+    Q_OBJECT
+
+public:
+    explicit HaloViewController(PageContext& context, QObject* parent = nullptr)
+        : Thermostat(context, HaloTwin, parent) {}
+};
+
+} // namespace otthon

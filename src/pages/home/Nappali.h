@@ -1,0 +1,16 @@
+#pragma once
+
+#include "pages/home/Thermostat.h"
+
+namespace otthon {
+
+// The living-room thermostat.
+class Nappali : public Thermostat {
+    Q_OBJECT
+
+public:
+    explicit Nappali(PageContext& context, QObject* parent = nullptr)
+        : Thermostat(context, NappaliTwin, parent) {}
+};
+
+} // namespace otthon

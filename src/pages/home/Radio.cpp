@@ -1,0 +1,147 @@
+#include "pages/home/Radio.h"
+
+#include "link/Commands.h"
+#include "link/JsonHttp.h"
+#include "link/WholeNumber.h"
+
+namespace otthon {
+
+namespace {
+// The volume sign after the number.
+constexpr char16_t VolumeSign = u'⁒';
+} // namespace
+
+Radio::Radio(PageContext& context, QObject* parent)
+    : ControlPage(context, QStringLiteral("Rádió"), parent), RadioAdok(new Picker(this)),
+      RadioPicker(RadioAdok), RadioSlider(new Slider(this)), RadioVolume(new Label(this)),
+      RadioUp(new Button(this)), RadioDown(new Button(this)), RadioPlay(new Button(this)),
+      RadioStop(new Button(this)), RadioIndicator(new ActivityIndicator(this)), RadioHead(new Label(this)) {
+    addOutlet(QStringLiteral("RadioAdok"), RadioAdok);
+    addOutlet(QStringLiteral("RadioPicker"), RadioPicker);
+    addOutlet(QStringLiteral("RadioSlider"), RadioSlider);
+    addOutlet(QStringLiteral("RadioVolume"), RadioVolume);
+    addOutlet(QStringLiteral("RadioUp"), RadioUp);
+    addOutlet(QStringLiteral("RadioDown"), RadioDown);
+    addOutlet(QStringLiteral("RadioPlay"), RadioPlay);
+    addOutlet(QStringLiteral("RadioStop"), RadioStop);
+    addOutlet(QStringLiteral("RadioIndicator"), RadioIndicator);
+    addOutlet(QStringLiteral("RadioHead"), RadioHead);
+    setSpinner(RadioIndicator);
+
+    // What the layout gives: texts, the volume range, the wheel's data source and the actions.
+    RadioHead->setText(QStringLiteral("Rádió"));
+    RadioUp->setTitle(QStringLiteral("▲"));
+    RadioDown->setTitle(QStringLiteral("▼"));
+    RadioPlay->setTitle(QStringLiteral("▶"));
+    RadioStop->setTitle(QStringLiteral("■"));
+    RadioSlider->setRange(VolumeMinimum, VolumeMaximum);
+    RadioAdok->setRowCount(WheelRows);
+    RadioAdok->setTitleSource([this](int row) { return titleForRow(row); });
+    connect(RadioUp, &Button::tapped, this, &Radio::RadioUpAction);
+    connect(RadioDown, &Button::tapped, this, &Radio::RadioDownAction);
+    connect(RadioSlider, &Slider::valueChangedByUser, this, &Radio::RadioSliderVolume);
+    connect(RadioPlay, &Button::tapped, this, &Radio::PlayVolume);
+    connect(RadioStop, &Button::tapped, this, &Radio::Stop);
+    connect(RadioAdok, &Picker::pickedByUser, this, &Radio::didSelectRow);
+}
+
+void Radio::viewDidLoad() {
+    INIT();
+    RadioSlider->setRotation(SliderRotation);
+    RadioHead->setBackgroundColor(headBackground());
+    Hatterkep = QStringLiteral("sound.png");
+    drawBackground();
+    startRefreshTimer();
+}
+
+void Radio::INIT() {
+    const StatusModel& m = model();
+    if (shownStations_ != m.RadioAdoLista) {
+        shownStations_ = m.RadioAdoLista;
+        RadioAdok->reloadTitles();
+    }
+    showConnection();
+    for (ViewElement* control : QList<ViewElement*>{RadioUp, RadioDown, RadioVolume, RadioPlay, RadioStop})
+        control->setEnabled(m.Connected);
+    RadioAdok->setInteractive(m.Connected);
+    RadioSlider->setInteractive(m.Connected);
+    RadioSlider->setValue(float(m.RadioHangero));
+    if (const qint64 row = m.RadioAdo + WheelMiddle; row >= 0 && row < WheelRows)
+        RadioPicker->selectRow(int(row));
+    context().state.RadioAdoText = selectedStation();
+    // A volume of 0 shows its digit too.
+    RadioVolume->setText(u' ' + QString::number(m.RadioHangero) + VolumeSign);
+    if (m.RadioBe == 0 && m.Connected)
+        RadioStop->setEnabled(false);
+    // Without stations there is nothing to play.
+    if (m.RadioAdoLista.isEmpty())
+        RadioPlay->setEnabled(false);
+}
+
+void Radio::stepVolume(float delta) {
+    const float value = RadioSlider->value();
+    if (delta < 0 ? !(value > RadioSlider->minimum()) : !(value < RadioSlider->maximum()))
+        return;
+    model().CommandInFlight = true;
+    RadioSlider->setValue(value + delta);
+    showEditedVolume();
+    RadioSliderVolume();
+}
+
+void Radio::RadioSliderVolume() {
+    model().CommandInFlight = true;
+    showEditedVolume();
+}
+
+void Radio::showEditedVolume() {
+    RadioVolume->setText(u' ' + wholeText(RadioSlider->value()) + VolumeSign);
+}
+
+QString Radio::titleForRow(int row) const {
+    const QStringList& stations = model().RadioAdoLista;
+    if (stations.isEmpty() || row < 0)
+        return {};
+    return stations.at(row % stations.size());
+}
+
+QString Radio::selectedStation() const {
+    const qsizetype n = model().RadioAdoLista.size();
+    const int row = RadioAdok->selectedRow();
+    if (n == 0 || row < 0)
+        return {};
+    return QString::number(qulonglong(row % n));
+}
+
+void Radio::didSelectRow() {
+    model().CommandInFlight = true;
+    context().state.RadioAdoText = selectedStation();
+}
+
+void Radio::PlayVolume() {
+    StatusModel& m = model();
+    const QString& station = context().state.RadioAdoText;
+    m.CommandInFlight = true;
+    const QString command = commands::radioOn(RadioSlider->value(), station);
+    m.RadioHangero = qint64(RadioSlider->value());
+    m.RadioAdo = station.toLongLong();
+    m.RadioBe = 1;
+    JsonHttp::send(context().link, command);
+    beallitas();
+}
+
+void Radio::Stop() {
+    model().CommandInFlight = true;
+    beallitas();
+    JsonHttp::send(context().link, commands::radioOff());
+    model().RadioBe = 0;
+}
+
+QList<ViewElement*> Radio::gatedControls() const {
+    return {RadioUp, RadioDown, RadioVolume, RadioPlay, RadioStop};
+}
+
+QList<ViewElement*> Radio::touchLockedControls() const {
+    return {RadioAdok, RadioSlider};
+}
+
+} // namespace otthon

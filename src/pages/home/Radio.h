@@ -1,0 +1,84 @@
+#pragma once
+
+#include "pages/ControlPage.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Picker.h"
+#include "platform/ui/Slider.h"
+
+namespace otthon {
+
+// The radio: a station wheel over the controller's station list, an upright volume slider with up and down,
+// and play (station and volume together) and stop. Editing sends nothing; play and stop send their command
+// and hold the page for 3 s, and the end of the hold redraws it.
+//
+// While the station list is empty the wheel has no names, no station is chosen and play stays disabled.
+class Radio : public ControlPage {
+    Q_OBJECT
+    Q_PROPERTY(otthon::Picker* RadioAdok MEMBER RadioAdok CONSTANT)
+    Q_PROPERTY(otthon::Slider* RadioSlider MEMBER RadioSlider CONSTANT)
+    Q_PROPERTY(otthon::Label* RadioVolume MEMBER RadioVolume CONSTANT)
+    Q_PROPERTY(otthon::Button* RadioUp MEMBER RadioUp CONSTANT)
+    Q_PROPERTY(otthon::Button* RadioDown MEMBER RadioDown CONSTANT)
+    Q_PROPERTY(otthon::Button* RadioPlay MEMBER RadioPlay CONSTANT)
+    Q_PROPERTY(otthon::Button* RadioStop MEMBER RadioStop CONSTANT)
+    Q_PROPERTY(otthon::ActivityIndicator* RadioIndicator MEMBER RadioIndicator CONSTANT)
+    Q_PROPERTY(otthon::Label* RadioHead MEMBER RadioHead CONSTANT)
+
+public:
+    // The wheel's rows; a station index i stands on row i + WheelMiddle.
+    static constexpr int WheelRows = 1200;
+    static constexpr int WheelMiddle = 600;
+    // The volume range of the slider: what the controller accepts.
+    static constexpr float VolumeMinimum = 0;
+    static constexpr float VolumeMaximum = 100;
+    static constexpr double SliderRotation = 270;
+
+    explicit Radio(PageContext& context, QObject* parent = nullptr);
+
+    QString className() const override { return QStringLiteral("Radio"); }
+    QString scene() const override { return QStringLiteral("qrc:/qt/qml/Otthon/Pages/home/Radio.qml"); }
+    void viewDidLoad() override;
+    void INIT() override;
+    // The radio's hold only locks the page: play and stop send their commands themselves.
+    void beallitas() override { startHold(); }
+
+    // The controls' actions.
+    void RadioUpAction() { stepVolume(1.0f); }
+    void RadioDownAction() { stepVolume(-1.0f); }
+    void RadioSliderVolume();
+    void PlayVolume();
+    void Stop();
+
+    // The wheel's data source and delegate.
+    QString titleForRow(int row) const;
+    void didSelectRow();
+
+    // One wheel serves as both outlets: INIT positions it as RadioPicker and reads it back as RadioAdok.
+    Picker* RadioAdok;
+    Picker* RadioPicker;
+    Slider* RadioSlider;
+    Label* RadioVolume;
+    Button* RadioUp;
+    Button* RadioDown;
+    Button* RadioPlay;
+    Button* RadioStop;
+    ActivityIndicator* RadioIndicator;
+    Label* RadioHead;
+
+protected:
+    bool* readyFlag() override { return &context().state.RadioReady; }
+    QList<ViewElement*> gatedControls() const override;
+    QList<ViewElement*> touchLockedControls() const override;
+    void afterHold() override { INIT(); }
+
+private:
+    void stepVolume(float delta);
+    void showEditedVolume();
+    // The station index of the wheel's selected row, as text; empty while there are no stations.
+    QString selectedStation() const;
+
+    QStringList shownStations_; // the list the wheel's titles were last loaded from
+};
+
+} // namespace otthon

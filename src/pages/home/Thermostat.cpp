@@ -1,0 +1,137 @@
+#include "pages/home/Thermostat.h"
+
+#include "link/Commands.h"
+#include "link/WholeNumber.h"
+#include "pages/SensorText.h"
+#include "platform/AlertPort.h"
+
+#include <QPointer>
+
+namespace otthon {
+
+namespace {
+QString degrees(const QString& number) {
+    return u' ' + number + QStringLiteral(" °C ");
+}
+} // namespace
+
+Thermostat::Thermostat(PageContext& context, const ThermostatTwin& twin, QObject* parent)
+    : ControlPage(context, twin.restorationIdentifier.toString(), parent), TmpDB(new Label(this)),
+      ParaDB(new Label(this)), TmpTxt(new Label(this)), TmpSlider(new Slider(this)), TmpBtn(new Button(this)),
+      PluszBtn(new Button(this)), MinuszBtn(new Button(this)), Futes(new Switch(this)),
+      Spiner(new ActivityIndicator(this)), Head(new Label(this)), twin_(twin) {
+    addOutlet(twin.tmpDB.toString(), TmpDB);
+    addOutlet(twin.paraDB.toString(), ParaDB);
+    addOutlet(twin.tmpTxt.toString(), TmpTxt);
+    addOutlet(twin.slider.toString(), TmpSlider);
+    addOutlet(twin.tmpBtn.toString(), TmpBtn);
+    addOutlet(twin.pluszBtn.toString(), PluszBtn);
+    addOutlet(twin.minuszBtn.toString(), MinuszBtn);
+    addOutlet(twin.futes.toString(), Futes);
+    addOutlet(twin.spiner.toString(), Spiner);
+    addOutlet(twin.head.toString(), Head);
+    setSpinner(Spiner);
+
+    // What the layout gives: texts, the setpoint range, and which control triggers which action.
+    Head->setText(twin.headText.toString());
+    TmpBtn->setTitle(QStringLiteral("Beállít"));
+    PluszBtn->setTitle(QStringLiteral("+"));
+    MinuszBtn->setTitle(QStringLiteral("−"));
+    TmpSlider->setRange(SetpointMinimum, SetpointMaximum);
+    connect(MinuszBtn, &Button::tapped, this, &Thermostat::Minusz);
+    connect(PluszBtn, &Button::tapped, this, &Thermostat::Plusz);
+    connect(TmpSlider, &Slider::valueChangedByUser, this, &Thermostat::Sliderchage);
+    connect(TmpBtn, &Button::tapped, this, &Thermostat::Set);
+    connect(Futes, &Switch::toggledByUser, this, &Thermostat::Kapcsol);
+}
+
+void Thermostat::viewDidLoad() {
+    INIT();
+    Head->setBackgroundColor(headBackground());
+    Futes->setRotation(SwitchRotation);
+    Futes->setBackgroundColor(QColor(Qt::blue));
+    Futes->setCornerRadius(SwitchCornerRadius);
+    startRefreshTimer();
+    drawBackground();
+}
+
+void Thermostat::INIT() {
+    Hatterkep = twin_.background.toString();
+    const StatusModel& m = model();
+    TmpTxt->setText(degrees(QString::number(m.*twin_.setTmp)));
+    TmpDB->setText(QStringLiteral(" Hőmérséklet ") + sensorText(m.*twin_.tmp) + QStringLiteral(" °C "));
+    ParaDB->setText(QStringLiteral(" Páratartalom ") + sensorText(m.*twin_.hum) + QStringLiteral(" % "));
+    Futes->setOn(m.*twin_.futesBe);
+    TmpSlider->setValue(float(m.*twin_.setTmp));
+    Futes->setEnabled(m.Connected);
+    showConnection();
+    for (ViewElement* control : QList<ViewElement*>{TmpBtn, TmpSlider, TmpTxt, MinuszBtn, PluszBtn})
+        control->setEnabled(m.Connected);
+    ParaDB->setHidden(true);
+    Spiner->stopAnimating();
+}
+
+void Thermostat::step(float delta) {
+    const float value = TmpSlider->value();
+    if (delta < 0 ? !(value > TmpSlider->minimum()) : !(value < TmpSlider->maximum()))
+        return;
+    model().CommandInFlight = true;
+    TmpSlider->setValue(value + delta);
+    model().*twin_.setTmp = qint64(TmpSlider->value());
+    Sliderchage();
+}
+
+void Thermostat::Minusz() {
+    step(-1.0f);
+}
+
+void Thermostat::Plusz() {
+    step(1.0f);
+}
+
+void Thermostat::Sliderchage() {
+    model().CommandInFlight = true;
+    TmpTxt->setText(degrees(wholeText(TmpSlider->value())));
+}
+
+void Thermostat::Kapcsol() {
+    model().CommandInFlight = true;
+    switchText() = QString::fromUtf16(Futes->isOn() ? ToHeating : ToCooling);
+    QPointer<Thermostat> page(this);
+    StatusModel& shared = model();
+    context().alerts().show(AlertSpec{
+        QStringLiteral("Figyelem!"),
+        QStringLiteral("Biztos hogy átkapcsol  ") + switchText() + u'?',
+        {QStringLiteral("Mégsem"), QStringLiteral("Rendben")},
+        [page, &shared](int buttonIndex) {
+            if (page)
+                page->alertViewClickedButtonAtIndex(buttonIndex);
+            else
+                shared.CommandInFlight = false; // the page is gone: nothing to send, but the edit lock ends
+        },
+    });
+}
+
+void Thermostat::alertViewClickedButtonAtIndex(int buttonIndex) {
+    if (buttonIndex != 0)
+        beallitas();
+    else
+        Futes->setOn(switchText() != QStringView(ToHeating));
+    model().CommandInFlight = false;
+}
+
+QList<ViewElement*> Thermostat::gatedControls() const {
+    return {TmpBtn, TmpSlider, TmpTxt, MinuszBtn, PluszBtn, Futes};
+}
+
+QString Thermostat::formCommand() {
+    heating_ = Futes->isOn();
+    return commands::thermostat(twin_.room.toString(), TmpSlider->value(), heating_);
+}
+
+void Thermostat::writeOptimistic() {
+    model().*twin_.setTmp = qint64(TmpSlider->value());
+    model().*twin_.futesBe = heating_;
+}
+
+} // namespace otthon
