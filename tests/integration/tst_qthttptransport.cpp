@@ -1,12 +1,8 @@
 #include "link/Commands.h"
-#include "link/JsonHttp.h"
-#include "link/StatusModel.h"
 #include "platform/QtHttpTransport.h"
-#include "platform/VirtualScheduler.h"
-#include "support/RecordingAlerts.h"
 #include "support/SampleReply.h"
 
-#include <QPointer>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -29,17 +25,13 @@ public:
         server_.listen(QHostAddress::LocalHost);
         connect(&server_, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* socket = server_.nextPendingConnection()) {
-                struct Incoming {
-                    QByteArray head;
-                    bool answered = false;
-                };
-                auto incoming = std::make_shared<Incoming>();
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket, incoming] {
-                    incoming->head.append(socket->readAll());
-                    if (incoming->answered || !incoming->head.contains("\r\n\r\n"))
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    const QByteArray head = socket->property("head").toByteArray() + socket->readAll();
+                    socket->setProperty("head", head);
+                    if (socket->property("answered").toBool() || !head.contains("\r\n\r\n"))
                         return;
-                    incoming->answered = true;
-                    requestLines.append(incoming->head.left(incoming->head.indexOf("\r\n")));
+                    socket->setProperty("answered", true);
+                    requestLines.append(head.left(head.indexOf("\r\n")));
                     if (answer)
                         answer(socket);
                 });
@@ -69,8 +61,8 @@ std::function<void(QTcpSocket*)> replyWith(int status, const QByteArray& body, q
 struct Exchange {
     QStringList events;
     QByteArray body;
-    bool over = false;
     bool calledInsideGet = false;
+    std::weak_ptr<int> held; // something only the handlers hold
 };
 
 } // namespace
@@ -81,64 +73,50 @@ class QtHttpTransportTest : public QObject {
 
     std::shared_ptr<Exchange> get(QtHttpTransport& transport, const QUrl& url, double timeout = 10.0) {
         auto exchange = std::make_shared<Exchange>();
-        auto note = [this, exchange](const char* event) {
+        auto token = std::make_shared<int>();
+        exchange->held = token;
+        auto note = [this, exchange, token](const char* event, const QByteArray& bytes = QByteArray()) {
             exchange->events.append(QString::fromLatin1(event));
+            exchange->body += bytes;
             exchange->calledInsideGet |= inGet;
         };
         HttpHandlers handlers;
         handlers.response = [note] { note("response"); };
-        handlers.data = [note, exchange](const QByteArray& bytes) {
-            note("data");
-            exchange->body += bytes;
-        };
-        handlers.finished = [note, exchange] {
-            note("finished");
-            exchange->over = true;
-        };
-        handlers.failed = [note, exchange] {
-            note("failed");
-            exchange->over = true;
-        };
+        handlers.data = [note](const QByteArray& bytes) { note("data", bytes); };
+        handlers.finished = [note] { note("finished"); };
+        handlers.failed = [note] { note("failed"); };
         inGet = true;
         transport.get(url, timeout, std::move(handlers));
         inGet = false;
         return exchange;
     }
 
+    // Waits until the transport has let go of the handlers, which it does after their last call, and checks
+    // what they reported, in order.
+    static bool endsAs(const Exchange& exchange, const char* pattern) {
+        return QTest::qWaitFor([&exchange] { return exchange.held.expired(); }, 5000) &&
+               !exchange.calledInsideGet &&
+               QRegularExpression(QLatin1String(pattern)).match(exchange.events.join(u' ')).hasMatch();
+    }
+
 private slots:
+    // Whatever the HTTP status, a complete reply is a finished exchange; the request goes out as it was
+    // escaped.
     void answeredExchange_data() {
         QTest::addColumn<int>("status");
-        QTest::newRow("200") << 200;
-        QTest::newRow("400") << 400;
-        QTest::newRow("404") << 404;
-        QTest::newRow("500") << 500;
-        QTest::newRow("503") << 503;
+        for (int status : {200, 404, 500})
+            QTest::addRow("%d", status) << status;
     }
     void answeredExchange() {
         QFETCH(int, status);
         LoopbackServer server;
-        const QByteArray body = sampleReplyBytes();
-        server.answer = replyWith(status, body);
+        server.answer = replyWith(status, sampleReplyBytes());
         QtHttpTransport transport;
-        const auto exchange = get(transport, QUrl(server.base() + QStringLiteral("?dt=kapu:K1")));
-        QTRY_VERIFY_WITH_TIMEOUT(exchange->over, 5000);
-        QVERIFY(!exchange->calledInsideGet);
-        QCOMPARE(exchange->events.first(), QStringLiteral("response"));
-        QCOMPARE(exchange->events.last(), QStringLiteral("finished"));
-        QCOMPARE(exchange->events.mid(1, exchange->events.size() - 2),
-                 QStringList(exchange->events.size() - 2, QStringLiteral("data")));
-        QCOMPARE(exchange->body, body);
-        QCOMPARE(server.requestLines, QList<QByteArray>{"GET /LomaViro/Lomaviro.php?dt=kapu:K1 HTTP/1.1"});
-    }
-
-    void escapedCommandReachesTheServerAsSent() {
-        LoopbackServer server;
-        server.answer = replyWith(200, "[]");
-        QtHttpTransport transport;
-        const QString command =
-            commands::irrigationDelete(QStringLiteral("6 30"), QStringLiteral("1#5&x"), QStringLiteral("Zó"));
+        const QString command = commands::irrigationDelete("6 30", "1#5&x", "Zó");
         const auto exchange = get(transport, QUrl(server.base() + command, QUrl::StrictMode));
-        QTRY_VERIFY_WITH_TIMEOUT(exchange->over, 5000);
+        QVERIFY(!exchange->held.expired());
+        QVERIFY2(endsAs(*exchange, "^response( data)+ finished$"), qPrintable(exchange->events.join(u' ')));
+        QCOMPARE(exchange->body, sampleReplyBytes());
         QCOMPARE(
             server.requestLines,
             QList<QByteArray>{"GET /LomaViro/Lomaviro.php?dt=Ontozodel:6%2030:1%235%26x:Z%C3%B3 HTTP/1.1"});
@@ -146,11 +124,9 @@ private slots:
 
     void failedExchange_data() {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("refused") << QStringLiteral("refused");
-        QTest::newRow("closed without reply") << QStringLiteral("closed");
-        QTest::newRow("body cut short") << QStringLiteral("cut");
-        QTest::newRow("no reply in time") << QStringLiteral("silent");
-        QTest::newRow("unknown scheme") << QStringLiteral("scheme");
+        // Refused; closed without a reply; body cut short; no reply in time; a scheme no one serves.
+        for (const char* kind : {"refused", "closed", "cut", "silent", "scheme"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
     }
     void failedExchange() {
         QFETCH(QString, kind);
@@ -165,43 +141,7 @@ private slots:
         QtHttpTransport transport;
         const QUrl url = kind == u"scheme" ? QUrl(QStringLiteral("nosuch://127.0.0.1/x")) : QUrl(base);
         const auto exchange = get(transport, url, kind == u"silent" ? 0.3 : 10.0);
-        QTRY_VERIFY_WITH_TIMEOUT(exchange->over, 5000);
-        QVERIFY(!exchange->calledInsideGet);
-        QCOMPARE(exchange->events.last(), QStringLiteral("failed"));
-        QCOMPARE(exchange->events.count(QStringLiteral("failed")), 1);
-        QVERIFY(!exchange->events.contains(QStringLiteral("finished")));
-    }
-
-    void handlersAreReleasedAfterTheLastCallback() {
-        LoopbackServer server;
-        server.answer = replyWith(200, "[]");
-        QtHttpTransport transport;
-        auto token = std::make_shared<int>(0);
-        std::weak_ptr<int> watch = token;
-        bool over = false;
-        HttpHandlers handlers;
-        handlers.finished = [token, &over] { over = true; };
-        handlers.failed = [token, &over] { over = true; };
-        transport.get(QUrl(server.base()), 10.0, std::move(handlers));
-        token.reset();
-        QVERIFY(!watch.expired());
-        QTRY_VERIFY_WITH_TIMEOUT(over, 5000);
-        QVERIFY(watch.expired());
-    }
-
-    // The whole channel over the real transport: an HTTP error status that carries a status document is a
-    // reply.
-    void errorStatusWithDocumentIsApplied() {
-        LoopbackServer server;
-        server.answer = replyWith(500, sampleReplyBytes());
-        QtHttpTransport transport;
-        VirtualScheduler scheduler;
-        RecordingAlerts alerts(&scheduler);
-        StatusModel model(server.base());
-        JsonHttp::send(Link{model, transport, alerts, scheduler}, QString());
-        QTRY_VERIFY_WITH_TIMEOUT(model.Connected, 5000);
-        QCOMPARE(*model.StatusDocument.root(), sampleReply());
-        QCOMPARE(model.KulsoTmp, QJsonValue("8.3"));
+        QVERIFY2(endsAs(*exchange, "^(response )?(data )*failed$"), qPrintable(exchange->events.join(u' ')));
     }
 };
 

@@ -16,60 +16,33 @@ private slots:
             QTest::newRow(name) << command << QString::fromLatin1(expected);
         };
         row("poll", cmd::poll(), "");
-        row("gate 1", cmd::gate(1), "?dt=kapu:K1");
         row("gate 2", cmd::gate(2), "?dt=kapu:K2");
-        row("living room 22 heating", cmd::thermostat("Nappali", 22.0f, true), "?dt=temp:Nappali:22:0:1");
-        row("bedroom 19 cooling", cmd::thermostat("Halo", 19.0f, false), "?dt=temp:Halo:19:0:0");
-        row("setpoint 21.5 rounds up to even", cmd::thermostat("Nappali", 21.5f, true),
-            "?dt=temp:Nappali:22:0:1");
-        row("setpoint 22.5 rounds down to even", cmd::thermostat("Nappali", 22.5f, true),
-            "?dt=temp:Nappali:22:0:1");
-        row("setpoint 23.5 rounds up to even", cmd::thermostat("Halo", 23.5f, true), "?dt=temp:Halo:24:0:1");
-        row("setpoint 22.49", cmd::thermostat("Halo", 22.49f, true), "?dt=temp:Halo:22:0:1");
-        row("setpoint 22.51", cmd::thermostat("Halo", 22.51f, true), "?dt=temp:Halo:23:0:1");
-        row("radio on", cmd::radioOn(40.0f, "3"), "?dt=radio:BE:40:3");
-        row("radio volume 0.5", cmd::radioOn(0.5f, "0"), "?dt=radio:BE:0:0");
+        // Setpoints and volumes go out as whole numbers, an exact half to the even neighbour.
+        row("setpoint 21.5 to even", cmd::thermostat("Nappali", 21.5f, true), "?dt=temp:Nappali:22:0:1");
+        row("setpoint 22.5 to even", cmd::thermostat("Nappali", 22.5f, true), "?dt=temp:Nappali:22:0:1");
+        row("bedroom 22.51 cooling", cmd::thermostat("Halo", 22.51f, false), "?dt=temp:Halo:23:0:0");
         row("radio volume 39.7", cmd::radioOn(39.7f, "12"), "?dt=radio:BE:40:12");
+        row("radio volume 0.5", cmd::radioOn(0.5f, "0"), "?dt=radio:BE:0:0");
         row("radio off", cmd::radioOff(), "?dt=radio:KI");
         row("pool circulation on", cmd::poolCirculation(true), "?dt=Allsett:Medence:1");
         row("pool circulation off", cmd::poolCirculation(false), "?dt=Allsett:Medence:0");
         row("pool add", cmd::poolAdd(), "?dt=Pooladd:0:0:0");
         row("pool delete", cmd::poolDelete("6:30", "15"), "?dt=Pooldel:6:30:15");
-        row("pool update", cmd::poolUpdate(7, 5, 20, "6:30", "15"), "?dt=Poolup:7:5:20:6:30:15");
-        row("pool update of an added slot", cmd::poolUpdate(0, 0, 0, "0:0", "0"), "?dt=Poolup:0:0:0:0:0:0");
-        row("pool update to 23:59", cmd::poolUpdate(23, 59, 59, "0:0", "0"), "?dt=Poolup:23:59:59:0:0:0");
+        row("pool update", cmd::poolUpdate(7, 5, 20, "6 30", "1#5"), "?dt=Poolup:7:5:20:6%2030:1%235");
         row("irrigation switches",
-            cmd::irrigationSwitches({true, true, false, false, true, false, false, false}),
-            "?dt=Ontozosett:1:1:0:0:1:0:0:0");
-        row("irrigation switches all on",
-            cmd::irrigationSwitches({true, true, true, true, true, true, true, true}),
-            "?dt=Ontozosett:1:1:1:1:1:1:1:1");
-        row("irrigation switches last zone",
-            cmd::irrigationSwitches({false, false, false, false, false, false, false, true}),
-            "?dt=Ontozosett:0:0:0:0:0:0:0:1");
+            cmd::irrigationSwitches({true, true, false, false, true, false, false, true}),
+            "?dt=Ontozosett:1:1:0:0:1:0:0:1");
         row("irrigation add", cmd::irrigationAdd(), "?dt=Ontozoadd:0:0:0:Z1");
-        row("irrigation delete", cmd::irrigationDelete("6:30", "15", "Z2"), "?dt=Ontozodel:6:30:15:Z2");
-        row("irrigation update", cmd::irrigationUpdate(7, 5, 20, "Z3", "6:30", "15", "Z2"),
-            "?dt=Ontozoup:7:5:20:Z3:6:30:15:Z2");
-        row("irrigation update of an added slot", cmd::irrigationUpdate(6, 0, 10, "Z4", "0:0", "0", "Z1"),
-            "?dt=Ontozoup:6:0:10:Z4:0:0:0:Z1");
+        row("irrigation update", cmd::irrigationUpdate(7, 5, 20, "Z 3", "6 30", "1 5", "Z 2"),
+            "?dt=Ontozoup:7:5:20:Z%203:6%2030:1%205:Z%202");
 
         // Texts from a reply are escaped only where they could not stand in the query as they are.
-        row("space", cmd::poolDelete("6 30", "15"), "?dt=Pooldel:6%2030:15");
-        row("hash", cmd::poolDelete("6:30", "15#x"), "?dt=Pooldel:6:30:15%23x");
-        row("ampersand", cmd::poolDelete("6:30&a=1", "15"), "?dt=Pooldel:6:30%26a%3D1:15");
+        row("ampersand and equals", cmd::poolDelete("6:30&a=1", "15"), "?dt=Pooldel:6:30%26a%3D1:15");
         row("percent", cmd::poolDelete("6:30", "15%"), "?dt=Pooldel:6:30:15%25");
-        row("escape lookalike", cmd::poolDelete("%41", "15"), "?dt=Pooldel:%2541:15");
         row("plus", cmd::poolDelete("+6:30", "15"), "?dt=Pooldel:%2B6:30:15");
-        row("question mark", cmd::poolDelete("6:30?", "15"), "?dt=Pooldel:6:30%3F:15");
-        row("slash", cmd::poolDelete("6/30", "15"), "?dt=Pooldel:6%2F30:15");
         row("non-ASCII", cmd::irrigationDelete("6:30", "15", "Zóna"), "?dt=Ontozodel:6:30:15:Z%C3%B3na");
         row("control characters", cmd::poolDelete("6:30\n", "\t15\x01"), "?dt=Pooldel:6:30%0A:%0915%01");
         row("unreserved pass", cmd::poolDelete("a-b_c.d~e", "15"), "?dt=Pooldel:a-b_c.d~e:15");
-        row("empty fields", cmd::poolDelete("", ""), "?dt=Pooldel::");
-        row("number texts", cmd::poolUpdate(7, 5, 20, "6:30", "15.0"), "?dt=Poolup:7:5:20:6:30:15.0");
-        row("update escapes every old field", cmd::irrigationUpdate(7, 5, 20, "Z3", "6 30", "1 5", "Z 2"),
-            "?dt=Ontozoup:7:5:20:Z3:6%2030:1%205:Z%202");
     }
     void wireText() {
         QFETCH(QString, command);

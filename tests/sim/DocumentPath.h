@@ -2,8 +2,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonValue>
-#include <QString>
 #include <QStringList>
 
 #include <string>
