@@ -1,11 +1,13 @@
 #include "app/Application.h"
 #include "pages/PageHarness.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/Slider.h"
 
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QtQuickTest/quicktest.h>
 #include <QtTest>
 
 using namespace otthon;
@@ -34,6 +36,30 @@ struct WarningGuard {
         collected = nullptr;
     }
 };
+
+const QString kNoController = QStringLiteral("http://127.0.0.1:9/LomaViro/Lomaviro.php");
+
+AlertSpec confirmation(QList<int>* presses) {
+    return {QStringLiteral("Figyelem!"),
+            QStringLiteral("Biztos?"),
+            {QStringLiteral("Mégsem"), QStringLiteral("Rendben")},
+            [presses](int index) { presses->append(index); }};
+}
+
+// The visible items under the window's root that inherit `className` (and have that object name, if given).
+QList<QQuickItem*> shownItems(QQuickWindow* window, const char* className, const QString& name = {}) {
+    QList<QQuickItem*> found;
+    QList<QQuickItem*> pending{window->contentItem()};
+    while (!pending.isEmpty()) {
+        QQuickItem* item = pending.takeFirst();
+        if (!item->isVisible())
+            continue;
+        if (item->inherits(className) && (name.isEmpty() || item->objectName() == name))
+            found.append(item);
+        pending.append(item->childItems());
+    }
+    return found;
+}
 
 } // namespace
 
@@ -74,30 +100,104 @@ private slots:
         QVERIFY2(guard.warnings.isEmpty(), qPrintable(guard.warnings.join('\n')));
     }
 
-    void theWindowShowsEveryPage() {
+    // The window shows every page, and an alert whose buttons come and go while the window changes size, as
+    // a rotation or a window drag gives.
+    void theWindowShowsPagesAndAlertsAtAnySize() {
         WarningGuard guard;
-        Application app(QStringLiteral("http://127.0.0.1:9/LomaViro/Lomaviro.php"));
+        Application app(kNoController);
         QVERIFY(app.start());
         QQuickWindow* window = app.window();
-        QVERIFY(window);
-        QCOMPARE(window->width(), 390);
-        QCOMPARE(window->height(), 844);
+        QCOMPARE(window->size(), QSize(390, 844));
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        for (int i = 0; i < 5; ++i) {
-            QVERIFY(app.root().swipe(1));
-            QTRY_COMPARE(window->contentItem()->findChild<QObject*>(),
-                         window->contentItem()->findChild<QObject*>());
-        }
+        while (app.root().swipe(1))
+            QVERIFY(QQuickTest::qWaitForPolish(window));
         QCOMPARE(app.root().currentIndex(), 5);
-        QVERIFY(!window->grabWindow().isNull());
-        app.alerts().show(AlertSpec{QStringLiteral("Figyelem!"),
-                                    QStringLiteral("Biztos?"),
-                                    {QStringLiteral("Mégsem"), QStringLiteral("Rendben")},
-                                    {}});
-        QTest::qWait(50);
-        QVERIFY(app.alerts().press(0));
-        QTest::qWait(50);
+
+        // Each size is drawn before the next comes.
+        QSignalSpy frames(window, &QQuickWindow::frameSwapped);
+        const auto resizes = [window, &frames] {
+            for (QSize size : {QSize(844, 390), QSize(600, 700), QSize(320, 480), QSize(390, 844)}) {
+                window->resize(size);
+                if (!frames.wait())
+                    return false;
+            }
+            return true;
+        };
+        QList<int> presses;
+        app.alerts().show(confirmation(&presses));
+        QVERIFY(QQuickTest::qWaitForPolish(window));
+        QVERIFY(app.alerts().press(1));
+        QVERIFY(QQuickTest::qWaitForPolish(window));
+        QVERIFY(resizes());
+        const AlertId refused =
+            app.alerts().show({{}, QStringLiteral("Sikertelen Medence beállitas!"), {}, {}});
+        QVERIFY(QQuickTest::qWaitForPolish(window));
+        QVERIFY(resizes());
+        app.alerts().dismiss(refused, 0);
+        app.alerts().show(confirmation(&presses));
+        QVERIFY(resizes());
+        QVERIFY(QQuickTest::qWaitForPolish(window));
+
+        // Both buttons side by side across the bottom of the dialog.
+        const QList<QQuickItem*> buttons = shownItems(window, "QQuickButton", QStringLiteral("alertButton"));
+        QCOMPARE(buttons.size(), 2);
+        const QRectF cancel = buttons[0]->mapRectToScene(buttons[0]->boundingRect());
+        const QRectF confirm = buttons[1]->mapRectToScene(buttons[1]->boundingRect());
+        QCOMPARE(cancel.top(), confirm.top());
+        QVERIFY(cancel.width() > 100 && qAbs(cancel.width() - confirm.width()) < 2);
+        QVERIFY(cancel.right() <= confirm.left() && confirm.right() <= window->width());
         QVERIFY2(guard.warnings.isEmpty(), qPrintable(guard.warnings.join('\n')));
+    }
+
+    // Keys go to the open dialog, else to the focused control that takes them, else to the carousel.
+    void keysGoToTheDialogThenTheFocusedControlThenTheCarousel() {
+        Application app(kNoController);
+        app.state().model.Connected = true; // until the first poll fails, 3 s on: the controls take keys
+        QVERIFY(app.start());
+        QQuickWindow* window = app.window();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_Right);
+        QCOMPARE(app.root().currentIndex(), 1);
+        QVERIFY(QQuickTest::qWaitForPolish(window));
+        auto* element = app.root().currentPage()->elementAs<Slider>(QStringLiteral("NappaliSlider"));
+        QVERIFY(element);
+        const QList<QQuickItem*> sliders = shownItems(window, "QQuickSlider");
+        QCOMPARE(sliders.size(), 1);
+        sliders[0]->forceActiveFocus();
+        const auto rightMovesTheSlider = [&] {
+            const float before = element->value();
+            QTest::keyClick(window, Qt::Key_Right);
+            return app.root().currentIndex() == 1 && element->value() > before;
+        };
+        QVERIFY(rightMovesTheSlider());
+
+        // The first answer is a touch, which must not take the keys from the dialog the next time.
+        QList<int> presses;
+        app.alerts().show(confirmation(&presses));
+        QVERIFY(QQuickTest::qWaitForPolish(window));
+        QQuickItem* cancel = shownItems(window, "QQuickButton", QStringLiteral("alertButton")).first();
+        QTest::mouseClick(window, Qt::LeftButton, {},
+                          cancel->mapToScene(cancel->boundingRect().center()).toPoint());
+        QCOMPARE(presses, QList<int>{0});
+        for (auto [key, button] : {std::pair{Qt::Key_Escape, 0}, {Qt::Key_Return, 1}, {Qt::Key_Enter, 1}}) {
+            app.alerts().show(confirmation(&presses));
+            const float before = element->value();
+            for (Qt::Key under : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Tab, Qt::Key_Left, Qt::Key_Space})
+                QTest::keyClick(window, under);
+            QVERIFY(app.alerts().isOpen());
+            QCOMPARE(app.root().currentIndex(), 1);
+            QCOMPARE(element->value(), before);
+            QTest::keyClick(window, key);
+            QVERIFY(!app.alerts().isOpen());
+            QCOMPARE(presses.last(), button);
+        }
+        QVERIFY(rightMovesTheSlider()); // the slider has its keys back
+
+        // A focused button does not want the arrows.
+        shownItems(window, "QQuickButton").first()->forceActiveFocus();
+        QTest::keyClick(window, Qt::Key_Right);
+        QCOMPARE(app.root().currentIndex(), 2);
+        QCOMPARE(presses, (QList<int>{0, 0, 1, 1}));
     }
 };
 

@@ -1,8 +1,9 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Layouts
 
 // The top open alert, as a modal dialog. An alert without buttons goes away only when the app dismisses it.
+// While it is open, it takes every key: Escape answers with the cancel button (button 0), Enter with the
+// confirm button (the last one), and nothing under the dialog sees a key or a touch.
 Popup {
     id: dialog
 
@@ -12,6 +13,7 @@ Popup {
     anchors.centerIn: parent
     width: Math.min(300, parent.width - 48)
     modal: true
+    focus: true
     closePolicy: Popup.NoAutoClose
     visible: alerts.open
     padding: 0
@@ -21,14 +23,22 @@ Popup {
         color: "#f2f2f2"
     }
 
-    contentItem: ColumnLayout {
-        spacing: 0
+    // Positioners, not Quick Layouts: in Qt 6.4 a layout whose repeated buttons go away while the popup hides
+    // keeps the deleted buttons and crashes at the next resize.
+    contentItem: Column {
+        focus: true
+        Keys.onPressed: event => {
+            if (event.key === Qt.Key_Escape)
+                dialog.alerts.press(0)
+            else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+                dialog.alerts.press(dialog.alerts.buttons.length - 1)
+            event.accepted = true
+        }
 
         Label {
-            Layout.fillWidth: true
-            Layout.topMargin: 18
-            Layout.leftMargin: 16
-            Layout.rightMargin: 16
+            x: 16
+            width: parent.width - 32
+            topPadding: 18
             visible: text !== ""
             text: dialog.alerts.title
             font.bold: true
@@ -38,27 +48,28 @@ Popup {
             wrapMode: Text.Wrap
         }
         Label {
-            Layout.fillWidth: true
-            Layout.topMargin: 8
-            Layout.bottomMargin: 18
-            Layout.leftMargin: 16
-            Layout.rightMargin: 16
+            x: 16
+            width: parent.width - 32
+            topPadding: 8
+            bottomPadding: 18
             text: dialog.alerts.message
             font.pixelSize: 14
             color: "black"
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
         }
-        RowLayout {
-            Layout.fillWidth: true
-            visible: dialog.alerts.buttons.length > 0
+        Row {
             spacing: 1
             Repeater {
                 model: dialog.alerts.buttons
                 Button {
                     required property int index
                     required property string modelData
-                    Layout.fillWidth: true
+                    objectName: "alertButton"
+                    width: (dialog.width - (dialog.alerts.buttons.length - 1)) /
+                           Math.max(1, dialog.alerts.buttons.length)
+                    // A touch on a button must not take the keys from the dialog.
+                    focusPolicy: Qt.NoFocus
                     flat: true
                     text: modelData
                     font.bold: index !== 0

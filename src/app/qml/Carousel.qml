@@ -13,6 +13,8 @@ Item {
         id: view
         anchors.fill: parent
         currentIndex: 0
+        // The arrow keys turn pages through the root screen (Main), never through the view alone.
+        Component.onCompleted: contentItem.keyNavigationEnabled = false
 
         Repeater {
             model: carousel.root.presentationCount

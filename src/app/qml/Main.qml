@@ -17,30 +17,36 @@ ApplicationWindow {
     title: "otthon"
     color: "black"
 
-    Carousel {
-        id: carousel
+    // Everything under the dialog. A key that no focused control under it takes comes here: the arrows turn
+    // the carousel.
+    FocusScope {
         anchors.fill: parent
-        root: window.root
-        appDelegate: window.appDelegate
-        visible: !subScreen.active
-    }
+        focus: true
+        Keys.onLeftPressed: if (carousel.visible) window.root.swipe(-1)
+        Keys.onRightPressed: if (carousel.visible) window.root.swipe(1)
 
-    Loader {
-        id: subScreen
-        anchors.fill: parent
-        readonly property QtObject screen: window.navigation.top
-        active: screen !== null
-        sourceComponent: active ? sceneHolder : null
-        Component {
-            id: sceneHolder
-            SceneLoader { page: subScreen.screen }
+        Carousel {
+            id: carousel
+            anchors.fill: parent
+            root: window.root
+            appDelegate: window.appDelegate
+            visible: !subScreen.active
+        }
+
+        Loader {
+            id: subScreen
+            anchors.fill: parent
+            readonly property QtObject screen: window.navigation.top
+            active: screen !== null
+            sourceComponent: active ? sceneHolder : null
+            Component {
+                id: sceneHolder
+                SceneLoader { page: subScreen.screen }
+            }
         }
     }
 
     AlertDialog {
         alerts: window.alerts
     }
-
-    Shortcut { sequence: StandardKey.MoveToNextChar; onActivated: window.root.swipe(1) }
-    Shortcut { sequence: StandardKey.MoveToPreviousChar; onActivated: window.root.swipe(-1) }
 }
