@@ -81,12 +81,12 @@ QObject* RootViewController::pageAt(int index) const {
     return nullptr;
 }
 
-void RootViewController::beginSwipe() {
+void RootViewController::beginSwipe(int shownIndex) {
     if (!current_)
         return;
-    // The carousel asks afresh at every swipe; pages from an earlier unfinished swipe go first.
-    discard(before_);
-    discard(after_);
+    // An earlier unfinished swipe settles first and lets its pages go; then the carousel asks afresh.
+    if (before_ || after_)
+        endSwipe(shownIndex < 0 ? currentIndex() : shownIndex);
     before_ = pageViewControllerBefore(current_);
     after_ = pageViewControllerAfter(current_);
     emit pagesChanged();

@@ -41,8 +41,10 @@ public:
     Screen* currentPage() const { return current_; }
     // The page the carousel shows (or has ready for a swipe under way) at a carousel index.
     Q_INVOKABLE QObject* pageAt(int index) const;
-    // A swipe begins: the carousel asks for both neighbours.
-    Q_INVOKABLE void beginSwipe();
+    // A swipe begins: the carousel asks for both neighbours. `shownIndex` is the page on screen as the drag
+    // begins; when the last swipe has not settled yet (a flick followed at once by another), it settles there
+    // first, so the new swipe goes on from the page the user sees.
+    Q_INVOKABLE void beginSwipe(int shownIndex = -1);
     // The swipe settled on `index`: the current page or one of its neighbours. Discards the pages let go.
     Q_INVOKABLE void endSwipe(int index);
     // A whole swipe (begin and settle) towards +1 (next) or -1 (previous); false at either end.

@@ -112,11 +112,18 @@ private slots:
         QCOMPARE(h.sent(), QStringList{""});
     }
 
-    void discardedPagesStopTheirTimers() {
+    // A flick followed at once by another: each drag begins before the last one settled, on the page that one
+    // reached. The carousel goes on from there, and every page it made and does not show goes, timer and all.
+    void pagesNotShownAreLetGo() {
         PageHarness h;
         RootViewController root(h.context);
         root.viewDidLoad();
-        for (int i = 0; i < 200; ++i) {
+        root.beginSwipe();
+        for (int shown : {1, 2, 7, 3, 2, 3}) // 7: not a page it made; the carousel stays where it is
+            root.beginSwipe(shown);
+        root.endSwipe(4);
+        QCOMPARE(root.currentIndex(), 4);
+        for (int i = 0; i < 100; ++i) {
             root.swipe(i % 10 < 5 ? 1 : -1);
             root.beginSwipe(); // and an abandoned one
             root.endSwipe(root.currentIndex());

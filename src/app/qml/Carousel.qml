@@ -31,7 +31,7 @@ Item {
             target: view.contentItem
             function onDraggingChanged() {
                 if (view.contentItem.dragging)
-                    carousel.root.beginSwipe()
+                    carousel.root.beginSwipe(view.currentIndex)
             }
             function onMovementEnded() {
                 carousel.root.endSwipe(view.currentIndex)
