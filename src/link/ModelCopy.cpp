@@ -8,6 +8,9 @@ namespace otthon {
 
 namespace {
 constexpr double kAlertSeconds = 2.0;
+// The longest setting name the alert shows whole. A reply may carry a name of any length, and laying out a
+// huge text stalls the main thread; a longer name is cut, with an ellipsis.
+constexpr qsizetype kShownNameLength = 64;
 
 // Element numbers of the reply.
 constexpr int kSensors = 0;
@@ -46,6 +49,16 @@ public:
 private:
     QJsonArray rows_;
 };
+
+QString shownName(QString name) {
+    if (name.size() <= kShownNameLength)
+        return name;
+    qsizetype cut = kShownNameLength - 1;
+    if (name.at(cut - 1).isHighSurrogate())
+        --cut; // never half a character
+    name.truncate(cut);
+    return name + QChar(0x2026);
+}
 
 } // namespace
 
@@ -91,7 +104,7 @@ void alertRefusedSetting(const StatusTree& reply, AlertPort& alerts, Scheduler& 
     const QJsonValue status = reply.at(kErrorReport, 0);
     if (!status.isString() || status.toString() != QLatin1String("HIBA"))
         return;
-    const QString setting = textOf(reply.at(kErrorReport, 1));
+    const QString setting = shownName(textOf(reply.at(kErrorReport, 1)));
     const AlertId id = alerts.show(
         AlertSpec{QString(), QStringLiteral("Sikertelen ") + setting + QStringLiteral(" beállitas!"),
                   QStringList(), nullptr});

@@ -12,7 +12,7 @@ class StatusTree;
 void copyReplyIntoModel(const StatusTree& reply, StatusModel& model);
 
 // When the reply reports a refused setting, shows "Sikertelen <setting> beállitas!" without title or buttons
-// and closes it 2.0 s later.
+// and closes it 2.0 s later. A setting name longer than 64 characters is cut to 63 and an ellipsis.
 void alertRefusedSetting(const StatusTree& reply, AlertPort& alerts, Scheduler& scheduler);
 
 // Feltoltes: what every decoded reply goes through once StatusDocument holds it: the copy (skipped while a

@@ -142,6 +142,17 @@ private slots:
             << report("HIBA", 5) << false << QStringLiteral("Sikertelen 5 beállitas!");
         QTest::newRow("setting with %")
             << report("HIBA", "%1 %@") << false << QStringLiteral("Sikertelen %1 %@ beállitas!");
+        const QString cut = QStringLiteral("HIBA") + QString(59, u'x') + QChar(0x2026);
+        QTest::newRow("very long name")
+            << report("HIBA", QStringLiteral("HIBA") + QString(200000, u'x')) << false
+            << QStringLiteral("Sikertelen ") + cut + QStringLiteral(" beállitas!");
+        const QString emoji = QString(62, u'a') + QStringLiteral("😀");
+        QTest::newRow("no half character") << report("HIBA", emoji + emoji) << false
+                                           << QStringLiteral("Sikertelen ") + QString(62, u'a') +
+                                                  QChar(0x2026) + QStringLiteral(" beállitas!");
+        QTest::newRow("64 characters stay whole")
+            << report("HIBA", QString(64, u'y')) << false
+            << QStringLiteral("Sikertelen ") + QString(64, u'y') + QStringLiteral(" beállitas!");
         QTest::newRow("lower case") << report("hiba", "Medence") << false << QString();
         QTest::newRow("trailing space") << report("HIBA ", "Medence") << false << QString();
     }
