@@ -22,7 +22,8 @@ std::optional<End> endOf(int fd, AddressOf addressOf) {
     sockaddr_storage storage{};
     socklen_t length = sizeof storage;
     auto* raw = reinterpret_cast<sockaddr*>(&storage);
-    if (addressOf(fd, raw, &length) != 0)
+    // Only internet sockets have ports; a local one (the window system's connection) is not the server's.
+    if (addressOf(fd, raw, &length) != 0 || (raw->sa_family != AF_INET && raw->sa_family != AF_INET6))
         return std::nullopt;
     char host[NI_MAXHOST];
     char service[NI_MAXSERV];
