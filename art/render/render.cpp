@@ -1,5 +1,6 @@
-// Renders one hand-written SVG into a PNG of the SVG's own size on a transparent background.
-// Usage: otthon-art-render <input.svg> <output.png>
+// Renders one hand-written SVG into a PNG on a transparent background, at the SVG's own size or at a square
+// size given in pixels (the app icon's sizes).
+// Usage: otthon-art-render <input.svg> <output.png> [size]
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -13,8 +14,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        err << "usage: otthon-art-render <input.svg> <output.png>\n";
+    const int square = args.size() == 4 ? args.at(3).toInt() : 0;
+    if (args.size() < 3 || args.size() > 4 || (args.size() == 4 && (square < 1 || square > 4096))) {
+        err << "usage: otthon-art-render <input.svg> <output.png> [size, 1 to 4096]\n";
         return 2;
     }
     QSvgRenderer renderer(args.at(1));
@@ -22,7 +24,7 @@ int main(int argc, char* argv[]) {
         err << "cannot read " << args.at(1) << "\n";
         return 1;
     }
-    const QSize size = renderer.defaultSize();
+    const QSize size = square > 0 ? QSize(square, square) : renderer.defaultSize();
     if (size.isEmpty()) {
         err << args.at(1) << " has no size\n";
         return 1;
