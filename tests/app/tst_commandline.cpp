@@ -17,8 +17,6 @@ private slots:
             << QStringList{"--colour"} << 2 << "Unknown option 'colour'.\nTry 'otthon --help'";
         QTest::newRow("not http") << QStringList{"--controller", "ftp://192.168.1.100/x"} << 2
                                   << "--controller needs an http URL";
-        QTest::newRow("not a URL") << QStringList{"--controller", "192.168.1.100:670"} << 2
-                                   << "--controller needs an http URL";
         QTest::newRow("no host") << QStringList{"--controller=http:///LomaViro/Lomaviro.php", "--demo"} << 2
                                  << "--controller needs an http URL";
     }

@@ -99,9 +99,6 @@ private slots:
         QTest::newRow("zone 3") << commands::irrigationSwitches(
                                        {true, true, false, false, true, false, false, false})
                                 << 3 << 6 << 2 << "1";
-        QTest::newRow("master") << commands::irrigationSwitches(
-                                       {true, false, false, false, false, false, false, false})
-                                << 3 << 3 << 2 << "0";
     }
     void eachCommandChangesTheNextReply() {
         QFETCH(QString, command);
@@ -219,15 +216,6 @@ private slots:
         QVERIFY(overAre(5));
         QVERIFY(rig.model->Connected);
         QCOMPARE(rig.model->StatusDocument.rowCount(4), 10);
-    }
-
-    void delayedReplyStillArrives() {
-        Rig rig;
-        QVERIFY(rig.start());
-        rig.server.controller().pushFault(sim::FaultKind::Delay, sim::Millis{300});
-        QVERIFY(rig.exchange(commands::gate(1)));
-        QVERIFY(rig.model->Connected);
-        QCOMPARE(textOf(rig.cell(0, 5, 1)), QStringLiteral("0"));
     }
 };
 

@@ -3,12 +3,17 @@
 #include <httplib.h>
 
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QtTest>
 
 #include <thread>
 
 using namespace otthon::sim;
 using namespace std::chrono_literals;
+
+Q_DECLARE_METATYPE(otthon::sim::FaultKind)
 
 // Talks to a real server on a free loopback port.
 class SimLoopback : public QObject {
@@ -57,6 +62,30 @@ private slots:
         QCOMPARE(second.start("127.0.0.1", port), -1);
     }
 
+    void faultReachesTheClient_data() {
+        QTest::addColumn<FaultKind>("kind");
+        QTest::addColumn<int>("status"); // 0: no response at all
+        QTest::newRow("drop") << FaultKind::Drop << 0;
+        QTest::newRow("server error") << FaultKind::ServerError << 500;
+        QTest::newRow("not json") << FaultKind::NotJson << 200;
+    }
+
+    void faultReachesTheClient() {
+        QFETCH(FaultKind, kind);
+        QFETCH(int, status);
+        Server server;
+        httplib::Client client("127.0.0.1", server.start());
+        server.controller().pushFault(kind);
+        const auto reply = client.Get(std::string(Server::controllerPath) + "?dt=Allsett:Medence:0");
+        QCOMPARE(reply.error(), status == 0 ? httplib::Error::Read : httplib::Error::Success);
+        if (reply) {
+            QCOMPARE(reply->status, status);
+            QVERIFY(QJsonDocument::fromJson(QByteArray::fromStdString(reply->body)).isNull());
+        }
+        const auto next = client.Get(Server::controllerPath);
+        QVERIFY(next && next->status == 200);
+    }
+
     void stopReleasesAHeldRequestPromptly() {
         Server server;
         httplib::Client client("127.0.0.1", server.start());
@@ -71,6 +100,33 @@ private slots:
         QVERIFY2(timer.elapsed() < 2000, qPrintable(QString("stop took %1 ms").arg(timer.elapsed())));
         QVERIFY(!answered);
         QVERIFY(!server.isRunning());
+    }
+
+    void qtClientSeesADropAsFailure() {
+        Server server;
+        const int port = server.start();
+        QNetworkAccessManager network;
+        const auto get = [&] {
+            QNetworkRequest request(
+                QUrl(QString("http://127.0.0.1:%1%2").arg(port).arg(Server::controllerPath)));
+            QNetworkReply* reply = network.get(request);
+            QSignalSpy finished(reply, &QNetworkReply::finished);
+            [&] { QVERIFY(finished.wait(5000)); }();
+            reply->deleteLater();
+            return reply->error();
+        };
+        QCOMPARE(get(), QNetworkReply::NoError);
+        server.controller().pushFault(FaultKind::Drop);
+        QCOMPARE(get(), QNetworkReply::RemoteHostClosedError);
+        QCOMPARE(get(), QNetworkReply::NoError);
+        const auto entries = server.controller().log().entries();
+        QCOMPARE(entries.size(), std::size_t{4});
+        QCOMPARE(entries[2].fault, FaultKind::Drop); // Qt's resend
+        // The remote keeps its connection open; stopping must not wait long for it.
+        QElapsedTimer timer;
+        timer.start();
+        server.stop();
+        QVERIFY2(timer.elapsed() < 1500, qPrintable(QString("stop took %1 ms").arg(timer.elapsed())));
     }
 };
 
