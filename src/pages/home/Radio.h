@@ -26,7 +26,7 @@ class Radio : public ControlPage {
     Q_PROPERTY(otthon::Label* RadioHead MEMBER RadioHead CONSTANT)
 
 public:
-    // The wheel's rows; a station index i stands on row i + WheelMiddle.
+    // The wheel's rows, and the middle row near which it opens.
     static constexpr int WheelRows = 1200;
     static constexpr int WheelMiddle = 600;
     // The volume range of the slider: what the controller accepts.
@@ -49,6 +49,10 @@ public:
     void RadioSliderVolume();
     void PlayVolume();
     void Stop();
+
+    // The row the wheel opens on for `station` among `n` entries: the first row from WheelMiddle on whose
+    // entry it is (row WheelMiddle + station whenever n divides WheelMiddle); -1 when no row shows it.
+    static int rowOfStation(qint64 station, qsizetype n);
 
     // The wheel's data source and delegate.
     QString titleForRow(int row) const;
