@@ -33,7 +33,10 @@ ApplicationWindow {
         sourceComponent: active ? sceneHolder : null
         Component {
             id: sceneHolder
-            SceneLoader { page: subScreen.screen }
+            SubScreen {
+                page: subScreen.screen
+                navigation: window.navigation
+            }
         }
     }
 
