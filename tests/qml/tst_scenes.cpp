@@ -43,7 +43,8 @@ class ScenesTest : public QObject {
 private slots:
     void everyScreenSceneLoadsCleanly_data() {
         QTest::addColumn<QString>("identifier");
-        for (const char* id : {"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió"})
+        for (const char* id : {"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió", "MedenceTabla",
+                               "medence", "MedenceOsszefoglalas"})
             QTest::newRow(id) << QString::fromUtf8(id);
     }
     void everyScreenSceneLoadsCleanly() {
@@ -90,6 +91,12 @@ private slots:
         }
         QCOMPARE(app.root().currentIndex(), 5);
         QVERIFY(!window->grabWindow().isNull());
+        // A sub-screen, with its back bar, over the carousel.
+        QVERIFY(app.navigation().perform(QStringLiteral("MedenceTabla")));
+        QTRY_COMPARE(app.navigation().depth(), 1);
+        QVERIFY(!window->grabWindow().isNull());
+        app.navigation().back();
+        QTRY_COMPARE(app.navigation().depth(), 0);
         app.alerts().show(AlertSpec{QStringLiteral("Figyelem!"),
                                     QStringLiteral("Biztos?"),
                                     {QStringLiteral("Mégsem"), QStringLiteral("Rendben")},

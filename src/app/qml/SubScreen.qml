@@ -14,6 +14,11 @@ Item {
         width: parent.width
         height: parent.height
         x: edge.dragged
+        // A gesture let go before a third of the width slides back.
+        Behavior on x {
+            enabled: !drag.active
+            NumberAnimation { duration: 150 }
+        }
 
         SceneLoader {
             anchors.fill: parent

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "link/Commands.h"
+#include "pages/pool/PoolSchedule.h"
+#include "pages/schedule/ScheduleList.h"
+
+namespace otthon {
+
+inline constexpr ScheduleListKind PoolScheduleList{
+    .restorationIdentifier = u"MedenceTabla",
+    .background = u"Pool.png",
+    .editSwitch = u"MedenceEdit",
+    .table = u"MedenceTable",
+    .schedule = PoolSchedule,
+    .rowText =
+        [](qsizetype number, const Slot& slot, const StatusModel&) {
+            return QStringLiteral("%1. Időpont / %2-%3 /")
+                .arg(QString::number(number), slot.start, slot.duration);
+        },
+    .addCommand = &commands::poolAdd,
+    .deleteCommand = [](const Slot& slot) { return commands::poolDelete(slot.start, slot.duration); },
+    .editorTransition = u"medence",
+};
+
+// The pool's schedule list.
+class MedenceTabla : public ScheduleList {
+    Q_OBJECT
+
+public:
+    explicit MedenceTabla(PageContext& context, QObject* parent = nullptr)
+        : ScheduleList(context, PoolScheduleList, parent) {}
+};
+
+} // namespace otthon
