@@ -4,6 +4,8 @@
 #include "pages/pool/PoolSchedule.h"
 #include "pages/schedule/ScheduleList.h"
 
+#include <QStringBuilder>
+
 namespace otthon {
 
 inline constexpr ScheduleListKind PoolScheduleList{
@@ -14,8 +16,9 @@ inline constexpr ScheduleListKind PoolScheduleList{
     .schedule = PoolSchedule,
     .rowText =
         [](qsizetype number, const Slot& slot, const StatusModel&) {
-            return QStringLiteral("%1. Időpont / %2-%3 /")
-                .arg(QString::number(number), slot.start, slot.duration);
+            // "%1$d. Időpont / %2$@-%3$@ /", put together in one go: a list rebuilds every row.
+            return QString(QString::number(number) % QStringLiteral(". Időpont / ") % slot.start % u'-' %
+                           slot.duration % QStringLiteral(" /"));
         },
     .addCommand = &commands::poolAdd,
     .deleteCommand = [](const Slot& slot) { return commands::poolDelete(slot.start, slot.duration); },
