@@ -9,6 +9,9 @@ Item {
     required property QtObject page
     required property QtObject navigation
 
+    // The keys go to the sub-screen, not to the carousel hidden below it.
+    Component.onCompleted: forceActiveFocus()
+
     // The scene and its bar move together while the back gesture drags them.
     Item {
         width: parent.width
