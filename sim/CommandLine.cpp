@@ -88,6 +88,12 @@ bool option(const std::string& name, const std::string& value, CommandLine& line
         return setProbability(f.hang);
     if (name == "--hang-ms")
         return setMillis(f.hangFor);
+    if (name == "--drip")
+        return setProbability(f.drip);
+    if (name == "--drip-ms")
+        return setMillis(f.dripEvery);
+    if (name == "--endless")
+        return setProbability(f.endless);
     return false;
 }
 
@@ -111,7 +117,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         }
     }
     const FaultRates& f = line.controller.faults;
-    if (f.delay + f.drop + f.notJson + f.serverError + f.hang > 1)
+    if (f.delay + f.drop + f.notJson + f.serverError + f.hang + f.drip + f.endless > 1)
         parsed.error = "the fault probabilities add up to more than 1";
     return parsed;
 }
@@ -134,6 +140,8 @@ std::string usage() {
            "  --not-json P         status 200 with a body that is not JSON\n"
            "  --server-error P     status 500 with an HTML page\n"
            "  --hang P             hold the request for --hang-ms MS (default 15000), then close it\n"
+           "  --drip P             send the reply one byte every --drip-ms MS (default 1000)\n"
+           "  --endless P          status 200 with a chunked body that never ends\n"
            "  --help               this text\n";
 }
 

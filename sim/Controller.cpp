@@ -37,8 +37,9 @@ Reply Controller::receive(std::string_view command, Millis now) {
 
         const Fault fault = decideFault(command, now);
         reply.fault = fault.kind;
-        reply.wait = options_.faults.latency + fault.wait;
-        const bool answers = fault.kind == FaultKind::None || fault.kind == FaultKind::Delay;
+        reply.wait = options_.faults.latency + (fault.kind == FaultKind::Drip ? Millis{0} : fault.wait);
+        const bool answers =
+            fault.kind == FaultKind::None || fault.kind == FaultKind::Delay || fault.kind == FaultKind::Drip;
         if (answers) {
             const ParsedCommand parsed = parseCommand(command);
             refused = parsed.refusal.empty()
@@ -48,8 +49,15 @@ Reply Controller::receive(std::string_view command, Millis now) {
         switch (fault.kind) {
         case FaultKind::None:
         case FaultKind::Delay:
+        case FaultKind::Drip:
             reply.contentType = jsonType;
             reply.body = writeStatusDocument(household_, refused);
+            if (fault.kind == FaultKind::Drip)
+                reply.dripEvery = fault.wait;
+            break;
+        case FaultKind::Endless:
+            reply.contentType = jsonType;
+            reply.endless = true;
             break;
         case FaultKind::NotJson:
             reply.contentType = htmlType;

@@ -26,11 +26,14 @@ struct ControllerOptions {
 };
 
 // What the server does with one request: wait, then send `status`, `contentType` and `body`, or close the
-// connection without a reply when `dropConnection` is set.
+// connection without a reply when `dropConnection` is set. A body is sent one byte every `dripEvery` when
+// that is set; an `endless` reply streams chunks until the connection or the server ends.
 struct Reply {
     FaultKind fault = FaultKind::None;
     Millis wait{0};
     bool dropConnection = false;
+    Millis dripEvery{0};
+    bool endless = false;
     int status = 200;
     std::string contentType;
     std::string body;
@@ -44,7 +47,7 @@ public:
 
     // `command` is the dt value ("" for a poll), or the raw query when the request had no single dt
     // parameter. `now` is the controller's time since it started. Commands are carried out only when the
-    // reply carries the status document, that is without a fault or with a delay.
+    // reply carries the status document, that is without a fault, late or dripping.
     Reply receive(std::string_view command, Millis now);
 
     Household household() const;

@@ -19,6 +19,10 @@ std::string_view faultName(FaultKind kind) {
         return "server-error";
     case FaultKind::Hang:
         return "hang";
+    case FaultKind::Drip:
+        return "drip";
+    case FaultKind::Endless:
+        return "endless";
     }
     return "none";
 }
@@ -42,11 +46,13 @@ Fault FaultPlan::next() {
     }
     // 53 random bits give a uniform number in [0, 1).
     const double draw = static_cast<double>(random_() >> 11) * 0x1.0p-53;
-    const std::array<std::pair<double, FaultKind>, 5> chances{{{rates_.delay, FaultKind::Delay},
+    const std::array<std::pair<double, FaultKind>, 7> chances{{{rates_.delay, FaultKind::Delay},
                                                                {rates_.drop, FaultKind::Drop},
                                                                {rates_.notJson, FaultKind::NotJson},
                                                                {rates_.serverError, FaultKind::ServerError},
-                                                               {rates_.hang, FaultKind::Hang}}};
+                                                               {rates_.hang, FaultKind::Hang},
+                                                               {rates_.drip, FaultKind::Drip},
+                                                               {rates_.endless, FaultKind::Endless}}};
     double below = 0;
     for (const auto& [chance, kind] : chances) {
         below += chance;
@@ -62,6 +68,8 @@ Fault FaultPlan::withWait(FaultKind kind, Millis wait) const {
             wait = rates_.delayFor;
         else if (kind == FaultKind::Hang)
             wait = rates_.hangFor;
+        else if (kind == FaultKind::Drip)
+            wait = rates_.dripEvery;
     }
     return {kind, wait};
 }

@@ -16,13 +16,15 @@ enum class FaultKind {
     NotJson,     // status 200 with a body that is not JSON
     ServerError, // status 500 with an HTML body
     Hang,        // no reply for a long time, then the connection is closed
+    Drip,        // a normal reply whose body comes one byte at a time, slowly
+    Endless,     // status 200 and a chunked body that never ends
 };
 
 std::string_view faultName(FaultKind kind);
 
 struct Fault {
     FaultKind kind = FaultKind::None;
-    Millis wait{0}; // Delay: how late the reply comes; Hang: how long it is held
+    Millis wait{0}; // Delay: how late the reply comes; Hang: how long it is held; Drip: time between bytes
 };
 
 // How often each fault strikes, as probabilities per request (their sum at most 1), and how long the
@@ -36,6 +38,9 @@ struct FaultRates {
     double serverError = 0;
     double hang = 0;
     Millis hangFor{15'000}; // beyond the remote's ten-second timeout
+    double drip = 0;
+    Millis dripEvery{1000};
+    double endless = 0;
 };
 
 // Decides the fault of each request: first from the queue that tests fill, otherwise by chance from the

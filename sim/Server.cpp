@@ -54,7 +54,12 @@ int Server::start(const std::string& host, int port) {
             return;
         }
         response.status = reply.status;
-        response.set_content(reply.body, reply.contentType.c_str());
+        if (reply.endless)
+            streamEndlessly(response, reply.contentType);
+        else if (reply.dripEvery > Millis{0})
+            drip(response, reply.body, reply.contentType, reply.dripEvery);
+        else
+            response.set_content(reply.body, reply.contentType.c_str());
     });
 
     const int bound =
@@ -105,6 +110,30 @@ std::string Server::url() const {
     const bool v6 = host_.find(':') != std::string::npos;
     const std::string host = v6 ? "[" + host_ + "]" : host_;
     return "http://" + host + ":" + std::to_string(port_) + controllerPath;
+}
+
+void Server::drip(httplib::Response& response, const std::string& body, const std::string& contentType,
+                  Millis every) {
+    response.set_content_provider(
+        body.size(), contentType,
+        [this, body, every](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+            return waitUnlessStopping(every) && sink.write(body.data() + offset, 1);
+        });
+}
+
+void Server::streamEndlessly(httplib::Response& response, const std::string& contentType) {
+    response.set_chunked_content_provider(contentType, [this](std::size_t offset, httplib::DataSink& sink) {
+        // An array that never closes; the server's stop ends it.
+        std::string bytes(64 * 1024, ' ');
+        if (offset == 0)
+            bytes.front() = '[';
+        return !stopRequested() && sink.write(bytes.data(), bytes.size());
+    });
+}
+
+bool Server::stopRequested() {
+    const std::lock_guard lock(stopMutex_);
+    return stopRequested_;
 }
 
 bool Server::waitUnlessStopping(Millis duration) {

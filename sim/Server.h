@@ -12,7 +12,8 @@
 
 namespace httplib {
 class Server;
-}
+struct Response;
+} // namespace httplib
 
 namespace otthon::sim {
 
@@ -43,6 +44,11 @@ public:
     const Controller& controller() const { return controller_; }
 
 private:
+    // Bodies of the drip and endless faults, written while the connection and the server last.
+    void drip(httplib::Response& response, const std::string& body, const std::string& contentType,
+              Millis every);
+    void streamEndlessly(httplib::Response& response, const std::string& contentType);
+    bool stopRequested();
     // Waits `duration` unless the server stops first; true when the whole time passed.
     bool waitUnlessStopping(Millis duration);
     Millis elapsed() const;

@@ -26,7 +26,11 @@ namespace {
 // Keeps the pending exchange; the bench plays the server.
 class HeldTransport final : public HttpTransport {
 public:
-    void get(const QUrl&, double, HttpHandlers handlers) override { held = std::move(handlers); }
+    ExchangeId get(const QUrl&, double, HttpHandlers handlers) override {
+        held = std::move(handlers);
+        return 1;
+    }
+    void cancel(ExchangeId) override { held = HttpHandlers(); }
     HttpHandlers held;
 };
 

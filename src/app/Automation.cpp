@@ -28,6 +28,8 @@ constexpr int StandardInput = 0;
 constexpr int StandardOutput = 1;
 // Where a press puts the finger down, in the element's coordinates: inside any control.
 constexpr QPointF PressPoint(10, 10);
+// The longest `press` or `wait`, in seconds: a day.
+constexpr double LongestSeconds = 86400;
 
 QJsonObject success(QJsonObject answer = {}) {
     answer.insert("ok", true);
@@ -61,6 +63,15 @@ QString gateError(const ViewElement& element) {
     if (!element.isInteractive())
         return QStringLiteral("not interactive");
     return {};
+}
+
+// Why the seconds of a `press` or `wait` cannot be waited for; nothing when they can.
+std::optional<QJsonObject> secondsError(const QJsonValue& seconds) {
+    if (!seconds.isDouble())
+        return badRequest();
+    if (!(seconds.toDouble() >= 0 && seconds.toDouble() <= LongestSeconds))
+        return failure(QStringLiteral("time out of range"));
+    return std::nullopt;
 }
 
 QString noRow(int row, int count) {
@@ -291,8 +302,8 @@ Automation::Answer Automation::commit(const QJsonObject& request) {
 
 Automation::Answer Automation::press(const QJsonObject& request) {
     const QJsonValue seconds = request.value("seconds");
-    if (!seconds.isDouble() || !(seconds.toDouble() >= 0))
-        return badRequest();
+    if (std::optional<QJsonObject> error = secondsError(seconds))
+        return error;
     const Target found = target(request);
     if (!found.element)
         return failure(found.error);
@@ -335,8 +346,8 @@ Automation::Answer Automation::back(const QJsonObject&) {
 
 Automation::Answer Automation::wait(const QJsonObject& request) {
     const QJsonValue seconds = request.value("seconds");
-    if (!seconds.isDouble() || !(seconds.toDouble() >= 0))
-        return badRequest();
+    if (std::optional<QJsonObject> error = secondsError(seconds))
+        return error;
     Scheduler& scheduler = app_.scheduler();
     hold_ = ScopedTimer(scheduler, scheduler.after(seconds.toDouble(), [this] { finish(success()); }));
     return std::nullopt;

@@ -12,13 +12,14 @@ class RecordingTransport final : public HttpTransport {
 public:
     RecordingTransport(HttpTransport& inner, QString baseUrl) : inner_(inner), baseUrl_(std::move(baseUrl)) {}
 
-    void get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) override {
+    ExchangeId get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) override {
         QString text = url.toString(QUrl::FullyEncoded);
         if (text.startsWith(baseUrl_))
             text = text.mid(baseUrl_.size());
         sent_.append(text);
-        inner_.get(url, timeoutSeconds, std::move(handlers));
+        return inner_.get(url, timeoutSeconds, std::move(handlers));
     }
+    void cancel(ExchangeId exchange) override { inner_.cancel(exchange); }
 
     const QStringList& sent() const { return sent_; }
 

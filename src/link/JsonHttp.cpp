@@ -31,7 +31,13 @@ void JsonHttp::AsyncTovren(const QString& command) {
     handlers.data = [self](const QByteArray& bytes) { self->didReceiveData(bytes); };
     handlers.finished = [self] { self->didFinishLoading(); };
     handlers.failed = [self] { self->didFail(); };
-    link_.transport.get(url, Timeout, std::move(handlers));
+    exchange_ = link_.transport.get(url, Timeout, std::move(handlers));
+    // The deadline does not keep the exchange alive: it is over once the transport has let it go.
+    const std::weak_ptr<JsonHttp> exchange = self;
+    deadline_ = ScopedTimer(link_.scheduler, link_.scheduler.after(Timeout, [exchange] {
+        if (const auto self = exchange.lock())
+            self->giveUp();
+    }));
 }
 
 void JsonHttp::didReceiveResponse() {
@@ -39,10 +45,23 @@ void JsonHttp::didReceiveResponse() {
 }
 
 void JsonHttp::didReceiveData(const QByteArray& bytes) {
+    if (bytes.size() > MaxReplyBytes - responseData_.size()) {
+        giveUp();
+        return;
+    }
     responseData_.append(bytes);
 }
 
+void JsonHttp::giveUp() {
+    // Cancelling drops the handlers, which hold this exchange.
+    const auto self = shared_from_this();
+    link_.transport.cancel(exchange_);
+    responseData_ = QByteArray();
+    didFail();
+}
+
 void JsonHttp::didFinishLoading() {
+    deadline_.stop();
     StatusTree reply = StatusTree::fromJson(responseData_);
     responseData_ = QByteArray();
     // A body that is not a status document is no reply at all: the link counts as down, and the last good
@@ -57,6 +76,7 @@ void JsonHttp::didFinishLoading() {
 }
 
 void JsonHttp::didFail() {
+    deadline_.stop();
     link_.model.Connected = false;
 }
 

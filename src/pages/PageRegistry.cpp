@@ -5,6 +5,10 @@
 #include "pages/home/Kulso.h"
 #include "pages/home/Nappali.h"
 #include "pages/home/Radio.h"
+#include "pages/pool/MedenceBeallitas.h"
+#include "pages/pool/MedenceOsszefoglalas.h"
+#include "pages/pool/MedenceTabla.h"
+#include "pages/pool/MedenceViewController.h"
 #include "platform/ui/Navigation.h"
 
 namespace otthon {
@@ -24,9 +28,16 @@ void registerPages(Navigation& navigation, PageContext& context) {
     registerPage<Kulso>(navigation, context, QStringLiteral("Külső"));
     registerPage<Nappali>(navigation, context, QStringLiteral("Nappali"));
     registerPage<HaloViewController>(navigation, context, QStringLiteral("Háló"));
-    registerPlaceholder(navigation, QStringLiteral("Medence"), QStringLiteral("MedenceViewController"));
+    registerPage<MedenceViewController>(navigation, context, QStringLiteral("Medence"));
     registerPlaceholder(navigation, QStringLiteral("Öntöző"), QStringLiteral("OntozoViewController"));
     registerPage<Radio>(navigation, context, QStringLiteral("Rádió"));
+
+    // The pool's sub-screens; the slot editor is pushed by the list's transition.
+    registerPage<MedenceTabla>(navigation, context,
+                               QString::fromUtf16(MedenceViewController::ScheduleScreen));
+    registerPage<MedenceOsszefoglalas>(navigation, context,
+                                       QString::fromUtf16(MedenceViewController::SummaryScreen));
+    registerPage<MedenceBeallitas>(navigation, context, PoolScheduleList.editorTransition.toString());
 }
 
 } // namespace otthon

@@ -17,14 +17,20 @@ struct HttpHandlers {
     std::function<void()> failed;                // no usable reply: unreachable, refused, broken, timed out
 };
 
+// Names one exchange of a transport, for cancel().
+using ExchangeId = quint64;
+
 // The HTTP client port. The real one runs over QNetworkAccessManager; tests use a fake that records requests
 // and lets them deliver heads, data, finish, failure and timeout in any order.
 class HttpTransport {
 public:
     virtual ~HttpTransport() = default;
-    // Starts a GET of `url` that is never answered from a local cache; it fails when no reply came within
+    // Starts a GET of `url` that is never answered from a local cache; it fails when nothing arrives for
     // `timeoutSeconds`. Handlers are called on the main thread, never from within get() itself.
-    virtual void get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) = 0;
+    virtual ExchangeId get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) = 0;
+    // Ends an exchange at once: its connection is let go, and its handlers are dropped without another call.
+    // Harmless for an exchange that is over.
+    virtual void cancel(ExchangeId exchange) = 0;
 };
 
 } // namespace otthon

@@ -1,15 +1,19 @@
 #include "platform/QtHttpTransport.h"
 
+#include "platform/Scheduler.h"
+
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
 namespace otthon {
 
 namespace {
+
+// Enough for a status document in a few reads; more waits in the socket until these are taken.
+constexpr qint64 ReadBufferBytes = 256 * 1024;
 
 bool hasHttpStatus(const QNetworkReply* reply) {
     return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
@@ -28,35 +32,45 @@ bool answeredInFull(const QNetworkReply* reply) {
 
 QtHttpTransport::QtHttpTransport(QObject* parent) : QObject(parent), manager_(this) {}
 
-void QtHttpTransport::get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) {
+ExchangeId QtHttpTransport::get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) {
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setTransferTimeout(int(std::lround(std::max(timeoutSeconds, 0.001) * 1000.0)));
+    request.setTransferTimeout(std::max(timerMilliseconds(timeoutSeconds), 1)); // 0 would mean none
 
+    while (pending_.size() >= MaxPending)
+        failOldest();
     QNetworkReply* reply = manager_.get(request);
+    // Qt keeps no more of the body than this before the handlers have taken it, however fast it comes.
+    reply->setReadBufferSize(ReadBufferBytes);
+    const ExchangeId id = nextId_++;
     // The reply's connections own the handlers; the last callback takes them out, so whatever they hold is
     // released as soon as the exchange is over, not when the reply is finally deleted.
     auto pending = std::make_shared<HttpHandlers>(std::move(handlers));
+    pending_.insert(id, Pending{reply, pending});
 
+    // Each handler is called through a copy: it may cancel its own exchange, which drops the originals.
     connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, pending] {
-        if (hasHttpStatus(reply) && pending->response)
-            pending->response();
+        if (auto response = pending->response; response && hasHttpStatus(reply))
+            response();
     });
     connect(reply, &QNetworkReply::readyRead, reply, [reply, pending] {
         const QByteArray bytes = reply->readAll();
-        if (!bytes.isEmpty() && pending->data)
-            pending->data(bytes);
+        if (auto data = pending->data; data && !bytes.isEmpty())
+            data(bytes);
     });
-    const auto finish = [reply, pending] {
+    const auto finish = [this, id, reply, pending] {
         if (pending->finished == nullptr && pending->failed == nullptr)
-            return; // reported already
+            return; // reported already, or cancelled
         // An aborted reply (timed out) is closed already and has nothing left to read.
         const QByteArray rest = reply->isReadable() ? reply->readAll() : QByteArray();
-        if (!rest.isEmpty() && pending->data)
-            pending->data(rest);
+        if (auto data = pending->data; data && !rest.isEmpty())
+            data(rest);
+        if (pending->finished == nullptr && pending->failed == nullptr)
+            return; // the data handler cancelled the exchange
         HttpHandlers last = std::move(*pending);
         *pending = HttpHandlers();
+        pending_.remove(id);
         reply->deleteLater();
         if (answeredInFull(reply)) {
             if (last.finished)
@@ -69,6 +83,27 @@ void QtHttpTransport::get(const QUrl& url, double timeoutSeconds, HttpHandlers h
     // A request refused at once (say, an unknown scheme) may be over before anyone could listen.
     if (reply->isFinished())
         QMetaObject::invokeMethod(reply, finish, Qt::QueuedConnection);
+    return id;
+}
+
+void QtHttpTransport::failOldest() {
+    const ExchangeId oldest = *std::min_element(pending_.keyBegin(), pending_.keyEnd());
+    const std::function<void()> failed = pending_.value(oldest).handlers->failed;
+    cancel(oldest);
+    if (failed)
+        QMetaObject::invokeMethod(this, failed, Qt::QueuedConnection);
+}
+
+void QtHttpTransport::cancel(ExchangeId exchange) {
+    const auto found = pending_.find(exchange);
+    if (found == pending_.end())
+        return;
+    const Pending pending = found.value();
+    pending_.erase(found);
+    // Dropped first, so that the reply's own end calls nothing.
+    *pending.handlers = HttpHandlers();
+    pending.reply->abort();
+    pending.reply->deleteLater();
 }
 
 } // namespace otthon

@@ -2,8 +2,6 @@
 
 #include <QTimer>
 
-#include <cmath>
-
 namespace otthon {
 
 QtScheduler::QtScheduler(QObject* parent) : QObject(parent) {
@@ -20,7 +18,8 @@ TimerId QtScheduler::start(double seconds, bool repeats, std::function<void()> a
     auto* timer = new QTimer(this);
     timer->setTimerType(Qt::PreciseTimer);
     timer->setSingleShot(!repeats);
-    timer->setInterval(int(std::lround(std::max(seconds, 0.0) * 1000.0)));
+    // A time beyond what a QTimer takes is clamped to its longest interval.
+    timer->setInterval(timerMilliseconds(seconds));
     connect(timer, &QTimer::timeout, this, [this, id] { fire(id); });
     timers_.emplace(id, Entry{timer, repeats, std::move(action)});
     timer->start();

@@ -2,11 +2,23 @@
 
 #include <QtGlobal>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 
 namespace otthon {
 
 using TimerId = quint64;
+
+// Seconds as the whole milliseconds that Qt's timers count in an int: at least 0 (also for NaN), and at
+// most the longest interval they take (about 24.8 days), so that no time turns negative.
+inline int timerMilliseconds(double seconds) {
+    constexpr int longest = std::numeric_limits<int>::max();
+    const double milliseconds = std::round(seconds * 1000.0);
+    if (!(milliseconds > 0))
+        return 0;
+    return milliseconds >= double(longest) ? longest : int(milliseconds);
+}
 
 // Timers and delayed calls on the main thread. The app runs on QtScheduler (Qt's event loop); tests run on
 // VirtualScheduler, where time moves only when the test advances it.

@@ -10,7 +10,8 @@ constexpr double kMinimumPeriod = 0.001;
 } // namespace
 
 TimerId VirtualScheduler::start(double seconds, bool repeats, std::function<void()> action) {
-    seconds = std::max(seconds, 0.0);
+    if (!(seconds > 0)) // also NaN
+        seconds = 0;
     if (repeats)
         seconds = std::max(seconds, kMinimumPeriod);
     const TimerId id = nextId_++;

@@ -151,6 +151,11 @@ private slots:
             << QByteArray(R"({"do":"press","element":"KulsoHumLabel","seconds":0.1})") << "hidden";
         QTest::newRow("press without a duration")
             << QByteArray(R"({"do":"press","element":"Kapu2"})") << "bad request";
+        // Each row is a request of its own: a time taken in would leave the next rows unanswered.
+        QTest::newRow("wait past a 32-bit count of milliseconds")
+            << QByteArray(R"({"do":"wait","seconds":2147484})") << "time out of range";
+        QTest::newRow("press for ages")
+            << QByteArray(R"({"do":"press","element":"Kapu2","seconds":1e300})") << "time out of range";
         QTest::newRow("swipe upwards") << QByteArray(R"({"do":"swipe","to":"up"})") << "bad request";
         QTest::newRow("back on the carousel") << QByteArray(R"({"do":"back"})") << "no sub-screen";
         QTest::newRow("alert button without an alert")

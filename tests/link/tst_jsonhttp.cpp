@@ -44,10 +44,11 @@ class JsonHttpTest : public QObject {
 
 private slots:
     void init() {
+        // The transport first: it lets go of the last test's exchanges, which stop their deadlines.
+        transport = FakeHttpTransport();
         model = std::make_unique<StatusModel>(kBase);
         scheduler = VirtualScheduler();
         alerts = RecordingAlerts();
-        transport = FakeHttpTransport();
     }
 
     // The reply always replaces the document; the values on screen follow unless a command is settling.
@@ -118,6 +119,39 @@ private slots:
         QCOMPARE(*model->StatusDocument.root(), sampleReply());
         QCOMPARE(outsideTemperature(), QStringLiteral("8.3"));
         QCOMPARE(model->RadioAdoLista, QStringList{"kept"});
+    }
+
+    // The 10 s are a deadline for the whole exchange, and 4 MiB a bound on its reply: a reply that drips past
+    // the one or grows past the other is cancelled there and then, counts as failed, and is let go.
+    void overrunningReplyIsCancelled_data() {
+        QTest::addColumn<QByteArray>("chunk");
+        QTest::addColumn<double>("every");
+        QTest::addColumn<int>("chunksToTheLimit");
+        QTest::newRow("one byte a second") << QByteArray(" ") << 1.0 << 10;
+        QTest::newRow("endless megabytes") << QByteArray(1024 * 1024, ' ') << 0.001 << 4;
+    }
+    void overrunningReplyIsCancelled() {
+        QFETCH(QByteArray, chunk);
+        QFETCH(double, every);
+        QFETCH(int, chunksToTheLimit);
+        send();
+        transport.reply(0, sampleReplyBytes());
+        const auto watch = sendWatched();
+        transport.respond(1);
+        for (int i = 1; i < chunksToTheLimit; ++i) {
+            scheduler.advance(every);
+            transport.deliver(1, chunk);
+        }
+        scheduler.advance(every / 2);
+        transport.deliver(1, chunk);
+        QVERIFY(transport.isPending(1));
+        QCOMPARE(model->Connected, true);
+        scheduler.advance(every / 2);
+        transport.deliver(1, chunk);
+        QVERIFY(transport.isCancelled(1));
+        QVERIFY(watch.expired());
+        QCOMPARE(model->Connected, false);
+        QCOMPARE(*model->StatusDocument.root(), sampleReply());
     }
 
     // A command that makes no valid address is never sent, and fails later, not within the sender's call.

@@ -185,6 +185,7 @@ private slots:
         page.reset();
         h.scheduler.advance(5.0);
         QVERIFY(!h.model().CommandInFlight);
+        h.transport.fail(0); // the command's exchange ends, and with it its deadline
         QCOMPARE(h.scheduler.activeTimers(), 0);
     }
 };

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using namespace otthon;
 using namespace otthon::testing;
 
@@ -51,17 +53,21 @@ private slots:
         QVERIFY(!page->RadioAdok->pick(603));
     }
 
-    void wheelPosition_data() {
+    // The wheel opens on the first row from 600 on that shows the model's station, and play sends the station
+    // the user sees, whatever the list's length and whatever integer the controller sent.
+    void wheelShowsAndPlaysTheModelsStation_data() {
         QTest::addColumn<int>("n");
         QTest::addColumn<qint64>("station");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("index");
-        QTest::newRow("5 stations") << 5 << qint64(2) << 602 << "2";
-        QTest::newRow("7 does not divide 600") << 7 << qint64(3) << 603 << "1"; // 603 = 86 * 7 + 1
-        QTest::newRow("11 does not divide 600") << 11 << qint64(0) << 600 << "6";
-        QTest::newRow("station beyond the list") << 4 << qint64(9) << 609 << "1";
+        QTest::newRow("5 divides 600") << 5 << qint64(4) << 604 << "4";
+        QTest::newRow("7 does not divide 600") << 7 << qint64(3) << 605 << "3";
+        QTest::newRow("11 does not divide 600") << 11 << qint64(0) << 605 << "0";
+        QTest::newRow("station beyond the list wraps") << 4 << qint64(9) << 601 << "1";
+        QTest::newRow("64-bit maximum") << 11 << std::numeric_limits<qint64>::max() << 601 << "7";
+        QTest::newRow("64-bit minimum") << 11 << std::numeric_limits<qint64>::min() << 608 << "3";
     }
-    void wheelPosition() {
+    void wheelShowsAndPlaysTheModelsStation() {
         QFETCH(int, n);
         QFETCH(qint64, station);
         QFETCH(int, row);
@@ -72,9 +78,10 @@ private slots:
         h.model().RadioAdo = station;
         h.scheduler.advance(3.0);
         QCOMPARE(page->RadioAdok->selectedRow(), row);
-        QCOMPARE(h.state.RadioAdoText, index);
         QCOMPARE(page->RadioAdok->title(row), QStringLiteral("Adó ") + index);
         QCOMPARE(page->RadioAdok->title(1199), QStringLiteral("Adó %1").arg(1199 % n));
+        QVERIFY(page->RadioPlay->tap());
+        QCOMPARE(h.sent(), QStringList{"?dt=radio:BE:30:" + index});
     }
 
     // The label shows the model's volume, a 0 with its digit; up and down stop at the ends.

@@ -25,6 +25,8 @@ private slots:
         QTest::newRow("not json") << FaultKind::NotJson << 200 << false << qint64(50);
         QTest::newRow("server error") << FaultKind::ServerError << 500 << false << qint64(50);
         QTest::newRow("hang") << FaultKind::Hang << 0 << false << qint64(15050);
+        QTest::newRow("drip") << FaultKind::Drip << 200 << true << qint64(50);
+        QTest::newRow("endless") << FaultKind::Endless << 200 << false << qint64(50);
     }
 
     void queuedFaultShapesTheReply() {

@@ -5,8 +5,18 @@
 
 namespace otthon::testing {
 
-void FakeHttpTransport::get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) {
+ExchangeId FakeHttpTransport::get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) {
     requests_.push_back(Request{url, timeoutSeconds, std::move(handlers)});
+    return ExchangeId(requests_.size() - 1);
+}
+
+void FakeHttpTransport::cancel(ExchangeId exchange) {
+    if (exchange >= requests_.size() || requests_[exchange].over)
+        return;
+    Request& r = requests_[exchange];
+    r.over = true;
+    r.cancelled = true;
+    r.handlers = HttpHandlers();
 }
 
 int FakeHttpTransport::pendingCount() const {

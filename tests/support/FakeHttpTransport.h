@@ -7,17 +7,20 @@
 namespace otthon::testing {
 
 // Records every GET and lets the test play the server: heads, chunks, finish, failure and timeout, to any
-// request in any order. A request drops its handlers (and whatever they hold) once its last callback has run;
-// later deliveries to it do nothing, as with a real connection that is over.
+// request in any order. A request drops its handlers (and whatever they hold) once its last callback has run
+// or it was cancelled; later deliveries to it do nothing, as with a real connection that is over. A request's
+// ExchangeId is its number.
 class FakeHttpTransport final : public HttpTransport {
 public:
-    void get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) override;
+    ExchangeId get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) override;
+    void cancel(ExchangeId exchange) override;
 
     int count() const { return int(requests_.size()); }
     QUrl url(int request) const { return requests_.at(std::size_t(request)).url; }
     double timeout(int request) const { return requests_.at(std::size_t(request)).timeoutSeconds; }
-    // Has not yet had its finish or failure.
+    // Has not yet had its finish or failure, nor been cancelled.
     bool isPending(int request) const { return !requests_.at(std::size_t(request)).over; }
+    bool isCancelled(int request) const { return requests_.at(std::size_t(request)).cancelled; }
     int pendingCount() const;
 
     void respond(int request);
@@ -35,6 +38,7 @@ private:
         double timeoutSeconds;
         HttpHandlers handlers;
         bool over = false;
+        bool cancelled = false;
     };
     Request& at(int request) { return requests_.at(std::size_t(request)); }
     void end(int request, bool finished);

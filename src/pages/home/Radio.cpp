@@ -11,21 +11,7 @@ namespace {
 constexpr char16_t VolumeSign = u'⁒';
 } // namespace
 
-Radio::Radio(PageContext& context, QObject* parent)
-    : ControlPage(context, QStringLiteral("Rádió"), parent), RadioAdok(new Picker(this)),
-      RadioPicker(RadioAdok), RadioSlider(new Slider(this)), RadioVolume(new Label(this)),
-      RadioUp(new Button(this)), RadioDown(new Button(this)), RadioPlay(new Button(this)),
-      RadioStop(new Button(this)), RadioIndicator(new ActivityIndicator(this)), RadioHead(new Label(this)) {
-    addOutlet(QStringLiteral("RadioAdok"), RadioAdok);
-    addOutlet(QStringLiteral("RadioPicker"), RadioPicker);
-    addOutlet(QStringLiteral("RadioSlider"), RadioSlider);
-    addOutlet(QStringLiteral("RadioVolume"), RadioVolume);
-    addOutlet(QStringLiteral("RadioUp"), RadioUp);
-    addOutlet(QStringLiteral("RadioDown"), RadioDown);
-    addOutlet(QStringLiteral("RadioPlay"), RadioPlay);
-    addOutlet(QStringLiteral("RadioStop"), RadioStop);
-    addOutlet(QStringLiteral("RadioIndicator"), RadioIndicator);
-    addOutlet(QStringLiteral("RadioHead"), RadioHead);
+Radio::Radio(PageContext& context, QObject* parent) : ControlPage(context, QStringLiteral("Rádió"), parent) {
     setSpinner(RadioIndicator);
 
     // What the layout gives: texts, the volume range, the wheel's data source and the actions.
@@ -66,8 +52,8 @@ void Radio::INIT() {
     RadioAdok->setInteractive(m.Connected);
     RadioSlider->setInteractive(m.Connected);
     RadioSlider->setValue(float(m.RadioHangero));
-    if (const qint64 row = m.RadioAdo + WheelMiddle; row >= 0 && row < WheelRows)
-        RadioPicker->selectRow(int(row));
+    if (const int row = rowOfStation(m.RadioAdo, m.RadioAdoLista.size()); row >= 0)
+        RadioPicker->selectRow(row);
     context().state.RadioAdoText = selectedStation();
     // A volume of 0 shows its digit too.
     RadioVolume->setText(u' ' + QString::number(m.RadioHangero) + VolumeSign);
@@ -95,6 +81,19 @@ void Radio::RadioSliderVolume() {
 
 void Radio::showEditedVolume() {
     RadioVolume->setText(u' ' + wholeText(RadioSlider->value()) + VolumeSign);
+}
+
+int Radio::rowOfStation(qint64 station, qsizetype n) {
+    if (n <= 0)
+        return -1;
+    // Row r shows entry r mod n. An index beyond the list wraps as the rows do. Remainders keep every step
+    // within range, whatever the controller sent.
+    const qint64 entry = (station % n + n) % n;
+    const qint64 fromMiddle = WheelMiddle + ((entry - WheelMiddle % n) % n + n) % n;
+    if (fromMiddle < WheelRows)
+        return int(fromMiddle);
+    // More stations than the wheel's lower half holds: the entry's row above the middle, if there is one.
+    return fromMiddle - n >= 0 ? int(fromMiddle - n) : -1;
 }
 
 QString Radio::titleForRow(int row) const {

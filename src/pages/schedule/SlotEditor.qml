@@ -1,0 +1,74 @@
+import QtQuick
+import Otthon.Controls
+
+// A slot editor: the slot's wheels side by side under their captions, the set button, and the spinner of the
+// hold.
+Item {
+    id: scene
+
+    property QtObject page: null
+
+    Rectangle {
+        id: panel
+        anchors.top: parent.top
+        anchors.topMargin: 96
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: Math.min(parent.width - 24, wheels.implicitWidth + 32)
+        height: wheels.height + 32
+        radius: 14
+        color: Qt.rgba(0, 0, 0, 0.5)
+
+        // The band of the chosen rows, behind the wheels' middle.
+        Rectangle {
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.margins: 10
+            y: wheels.y + wheels.height - 230 / 2 - 24
+            height: 48
+            radius: 8
+            color: Qt.rgba(1, 1, 1, 0.14)
+        }
+
+        Row {
+            id: wheels
+            anchors.centerIn: parent
+            spacing: 8
+
+            Repeater {
+                model: scene.page ? scene.page.wheels : []
+
+                Column {
+                    required property int index
+                    required property QtObject modelData
+
+                    spacing: 6
+
+                    Text {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        text: scene.page ? scene.page.wheelCaptions[parent.index] : ""
+                        color: "white"
+                        font.pixelSize: 16
+                    }
+                    ElementPicker {
+                        width: Math.max(64, Math.min(110, (scene.width - 80) / 3))
+                        height: 230
+                        element: parent.modelData
+                    }
+                }
+            }
+        }
+    }
+
+    TextButton {
+        anchors.top: panel.bottom
+        anchors.topMargin: 28
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: 180
+        element: scene.page ? scene.page.SetButton : null
+    }
+
+    Spinner {
+        anchors.centerIn: panel
+        element: scene.page ? scene.page.Spinner : null
+    }
+}
