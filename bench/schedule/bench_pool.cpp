@@ -35,7 +35,8 @@ namespace {
 
 class NoTransport final : public HttpTransport {
 public:
-    void get(const QUrl&, double, HttpHandlers) override {}
+    ExchangeId get(const QUrl&, double, HttpHandlers) override { return 0; }
+    void cancel(ExchangeId) override {}
 };
 
 class NoAlerts final : public AlertPort {
