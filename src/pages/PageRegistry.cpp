@@ -5,6 +5,11 @@
 #include "pages/home/Kulso.h"
 #include "pages/home/Nappali.h"
 #include "pages/home/Radio.h"
+#include "pages/irrigation/OntozoBeallitasok.h"
+#include "pages/irrigation/OntozoKiBe.h"
+#include "pages/irrigation/OntozoOsszefoglalas.h"
+#include "pages/irrigation/OntozoTable.h"
+#include "pages/irrigation/OntozoViewController.h"
 #include "platform/ui/Navigation.h"
 
 namespace otthon {
@@ -25,8 +30,15 @@ void registerPages(Navigation& navigation, PageContext& context) {
     registerPage<Nappali>(navigation, context, QStringLiteral("Nappali"));
     registerPage<HaloViewController>(navigation, context, QStringLiteral("Háló"));
     registerPlaceholder(navigation, QStringLiteral("Medence"), QStringLiteral("MedenceViewController"));
-    registerPlaceholder(navigation, QStringLiteral("Öntöző"), QStringLiteral("OntozoViewController"));
+    registerPage<OntozoViewController>(navigation, context, QStringLiteral("Öntöző"));
     registerPage<Radio>(navigation, context, QStringLiteral("Rádió"));
+
+    // The irrigation page's sub-screens; the slot editor is pushed by the list's transition.
+    registerPage<OntozoOsszefoglalas>(navigation, context,
+                                      QString::fromUtf16(OntozoViewController::SummaryScreen));
+    registerPage<OntozoKiBe>(navigation, context, QString::fromUtf16(OntozoViewController::SwitchingScreen));
+    registerPage<OntozoTable>(navigation, context, QString::fromUtf16(OntozoViewController::ScheduleScreen));
+    registerPage<OntozoBeallitasok>(navigation, context, IrrigationScheduleList.editorTransition.toString());
 }
 
 } // namespace otthon

@@ -7,6 +7,13 @@ Item {
     id: scene
 
     property QtObject page: null
+    // A wheel of names (tag 0) takes two shares of the row, a wheel of numbers one.
+    readonly property real share: {
+        let shares = 0
+        for (const wheel of scene.page ? scene.page.wheels : [])
+            shares += wheel.tag === 0 ? 2 : 1
+        return Math.max(56, Math.min(110, (scene.width - 80) / Math.max(3, shares)))
+    }
 
     Rectangle {
         id: panel
@@ -50,7 +57,7 @@ Item {
                         font.pixelSize: 16
                     }
                     ElementPicker {
-                        width: Math.max(64, Math.min(110, (scene.width - 80) / 3))
+                        width: scene.share * (parent.modelData.tag === 0 ? 2 : 1)
                         height: 230
                         element: parent.modelData
                     }
