@@ -137,39 +137,24 @@ private slots:
         QCOMPARE(rig.model->RadioHangero, 20);
     }
 
-    void schedulesAddUpdateAndDelete_data() {
-        QTest::addColumn<int>("element");
-        QTest::newRow("pool") << 5;
-        QTest::newRow("irrigation") << 1;
-    }
-    void schedulesAddUpdateAndDelete() {
-        QFETCH(int, element);
-        const bool pool = element == 5;
+    // The pool's slot commands go the whole way in tst_pool_e2e.
+    void irrigationSlotsAddUpdateAndDelete() {
         Rig rig;
         QVERIFY(rig.start());
         QVERIFY(rig.exchange(commands::poll()));
-        const int rows = rig.model->StatusDocument.rowCount(element);
-        QVERIFY(rows > 0);
+        const int added = rig.model->StatusDocument.rowCount(1);
+        QVERIFY(added > 0);
 
-        QVERIFY(rig.exchange(pool ? commands::poolAdd() : commands::irrigationAdd()));
-        QCOMPARE(rig.model->StatusDocument.rowCount(element), rows + 1);
-        const int added = rows;
-        const int start = pool ? 0 : 1;
-        QCOMPARE(textOf(rig.cell(element, added, start)), QStringLiteral("0:0"));
+        QVERIFY(rig.exchange(commands::irrigationAdd()));
+        QCOMPARE(rig.model->StatusDocument.rowCount(1), added + 1);
+        QCOMPARE(textOf(rig.cell(1, added, 1)), QStringLiteral("0:0"));
 
-        // Move the placeholder to 7:05 for 20 minutes (zone 3), as the slot editors do.
-        const QString oldStart = textOf(rig.cell(element, added, start));
-        const QString oldDuration = textOf(rig.cell(element, added, start + 1));
-        QVERIFY(rig.exchange(pool ? commands::poolUpdate(7, 5, 20, oldStart, oldDuration)
-                                  : commands::irrigationUpdate(7, 5, 20, "Z3", oldStart, oldDuration, "Z1")));
-        QCOMPARE(textOf(rig.cell(element, added, start)), QStringLiteral("7:5"));
-        QCOMPARE(textOf(rig.cell(element, added, start + 1)), QStringLiteral("20"));
-        if (!pool)
-            QCOMPARE(textOf(rig.cell(element, added, 0)), QStringLiteral("Z3"));
+        // Move the placeholder to zone 3 at 7:05 for 20 minutes, as the slot editor does.
+        QVERIFY(rig.exchange(commands::irrigationUpdate(7, 5, 20, "Z3", "0:0", "0", "Z1")));
+        QCOMPARE(rig.model->StatusDocument.at(1, added), QJsonValue(QJsonArray{"Z3", "7:5", "20"}));
 
-        QVERIFY(rig.exchange(pool ? commands::poolDelete("7:5", "20")
-                                  : commands::irrigationDelete("7:5", "20", "Z3")));
-        QCOMPARE(rig.model->StatusDocument.rowCount(element), rows);
+        QVERIFY(rig.exchange(commands::irrigationDelete("7:5", "20", "Z3")));
+        QCOMPARE(rig.model->StatusDocument.rowCount(1), added);
         QCOMPARE(rig.model->StatusDocument.at(6, 0).toString(), QStringLiteral("OK"));
     }
 

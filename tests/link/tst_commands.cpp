@@ -26,8 +26,6 @@ private slots:
         row("radio off", cmd::radioOff(), "?dt=radio:KI");
         row("pool circulation on", cmd::poolCirculation(true), "?dt=Allsett:Medence:1");
         row("pool circulation off", cmd::poolCirculation(false), "?dt=Allsett:Medence:0");
-        row("pool add", cmd::poolAdd(), "?dt=Pooladd:0:0:0");
-        row("pool delete", cmd::poolDelete("6:30", "15"), "?dt=Pooldel:6:30:15");
         row("pool update", cmd::poolUpdate(7, 5, 20, "6 30", "1#5"), "?dt=Poolup:7:5:20:6%2030:1%235");
         row("irrigation switches",
             cmd::irrigationSwitches({true, true, false, false, true, false, false, true}),

@@ -43,7 +43,9 @@ class ScenesTest : public QObject {
 private slots:
     void everyScreenSceneLoadsCleanly_data() {
         QTest::addColumn<QString>("identifier");
-        for (const char* id : {"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió"})
+        for (const char* id : {"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió", "MedenceTabla",
+                               "medence", "MedenceOsszefoglalas", "OntozoKiBe", "OntozoTable", "ontozo",
+                               "OntozoOsszefoglalas"})
             QTest::newRow(id) << QString::fromUtf8(id);
     }
     void everyScreenSceneLoadsCleanly() {
@@ -90,6 +92,24 @@ private slots:
         }
         QCOMPARE(app.root().currentIndex(), 5);
         QVERIFY(!window->grabWindow().isNull());
+        // A sub-screen, with its back bar, over the carousel: the keys leave the carousel alone, even when it
+        // had the focus, and Escape goes back.
+        QQuickItem* carousel = nullptr;
+        for (QList<QQuickItem*> items{window->contentItem()}; !items.isEmpty() && !carousel;) {
+            QQuickItem* item = items.takeFirst();
+            carousel = item->inherits("QQuickSwipeView") ? item : nullptr;
+            items.append(item->childItems());
+        }
+        QVERIFY(carousel);
+        carousel->forceActiveFocus();
+        QVERIFY(app.navigation().perform(QStringLiteral("MedenceTabla")));
+        QTRY_COMPARE(app.navigation().depth(), 1);
+        QVERIFY(!window->grabWindow().isNull());
+        QTest::keyClick(window, Qt::Key_Left);
+        QCOMPARE(carousel->property("currentIndex").toInt(), 5);
+        QCOMPARE(app.root().currentIndex(), 5);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_COMPARE(app.navigation().depth(), 0);
         app.alerts().show(AlertSpec{QStringLiteral("Figyelem!"),
                                     QStringLiteral("Biztos?"),
                                     {QStringLiteral("Mégsem"), QStringLiteral("Rendben")},

@@ -44,6 +44,7 @@ ApplicationWindow {
         alerts: window.alerts
     }
 
-    Shortcut { sequence: StandardKey.MoveToNextChar; onActivated: window.root.swipe(1) }
-    Shortcut { sequence: StandardKey.MoveToPreviousChar; onActivated: window.root.swipe(-1) }
+    // The arrows page the carousel only while no sub-screen covers it.
+    Shortcut { sequence: StandardKey.MoveToNextChar; enabled: !subScreen.active; onActivated: window.root.swipe(1) }
+    Shortcut { sequence: StandardKey.MoveToPreviousChar; enabled: !subScreen.active; onActivated: window.root.swipe(-1) }
 }

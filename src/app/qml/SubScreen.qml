@@ -9,11 +9,19 @@ Item {
     required property QtObject page
     required property QtObject navigation
 
+    // The keys go to the sub-screen, not to the carousel hidden below it.
+    Component.onCompleted: forceActiveFocus()
+
     // The scene and its bar move together while the back gesture drags them.
     Item {
         width: parent.width
         height: parent.height
         x: edge.dragged
+        // A gesture let go before a third of the width slides back.
+        Behavior on x {
+            enabled: !drag.active
+            NumberAnimation { duration: 150 }
+        }
 
         SceneLoader {
             anchors.fill: parent

@@ -5,6 +5,8 @@
 #include "pages/irrigation/ZoneName.h"
 #include "pages/schedule/ScheduleList.h"
 
+#include <QStringBuilder>
+
 namespace otthon {
 
 inline constexpr ScheduleListKind IrrigationScheduleList{
@@ -15,8 +17,9 @@ inline constexpr ScheduleListKind IrrigationScheduleList{
     .schedule = IrrigationSchedule,
     .rowText =
         [](qsizetype number, const Slot& slot, const StatusModel& model) {
-            return QStringLiteral("%1. Időpont / %2-%3 %4 /")
-                .arg(QString::number(number), zoneName(model, slot.zone), slot.start, slot.duration);
+            // "%1$d. Időpont / %2$@-%3$@ %4$@ /", put together in one go: a list rebuilds every row.
+            return QString(QString::number(number) % QStringLiteral(". Időpont / ") % zoneName(model, slot.zone) %
+                           u'-' % slot.start % u' ' % slot.duration % QStringLiteral(" /"));
         },
     .addCommand = &commands::irrigationAdd,
     .deleteCommand =
