@@ -29,8 +29,8 @@ struct AppState {
     QString NappaliSwitchText;
     QString HaloSwitchText;
 
-    // The irrigation switches as zone switching last read or set them: whole irrigation, master, zones 1 to 6;
-    // none when the reply did not say. TeljesOntozoBe: the whole irrigation is on.
+    // The irrigation switches as zone switching last read or set them: whole irrigation, master, zones 1 to
+    // 6; none when the reply did not say. TeljesOntozoBe: the whole irrigation is on.
     std::optional<std::array<bool, 8>> ZonaAllapot;
     bool TeljesOntozoBe = false;
 

@@ -43,9 +43,9 @@ class ScenesTest : public QObject {
 private slots:
     void everyScreenSceneLoadsCleanly_data() {
         QTest::addColumn<QString>("identifier");
-        for (const char* id : {"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió", "MedenceTabla",
-                               "medence", "MedenceOsszefoglalas", "OntozoKiBe", "OntozoTable", "ontozo",
-                               "OntozoOsszefoglalas"})
+        for (const char* id :
+             {"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió", "MedenceTabla", "medence",
+              "MedenceOsszefoglalas", "OntozoKiBe", "OntozoTable", "ontozo", "OntozoOsszefoglalas"})
             QTest::newRow(id) << QString::fromUtf8(id);
     }
     void everyScreenSceneLoadsCleanly() {

@@ -10,11 +10,11 @@
 namespace otthon {
 
 // Zone switching: the whole irrigation, the master and the six zones switched by hand. The page copies the
-// eight switches from the reply when it loads (ZonaAllapot), applies the switching rules to that copy on every
-// action and sends the whole copy as one command, then holds its controls for 3 s. Only one zone runs at a
-// time: a zone switched on switches the others off and the master on. Master and zones can be used only while
-// the whole irrigation is on. When the reply lacks one of the eight switches, the page cannot know them: every
-// control stays disabled and nothing is sent.
+// eight switches from the reply when it loads (ZonaAllapot), applies the switching rules to that copy on
+// every action and sends the whole copy as one command, then holds its controls for 3 s. Only one zone runs
+// at a time: a zone switched on switches the others off and the master on. Master and zones can be used only
+// while the whole irrigation is on. When the reply lacks one of the eight switches, the page cannot know
+// them: every control stays disabled and nothing is sent.
 class OntozoKiBe : public ControlPage {
     Q_OBJECT
     // Each control serves as two outlets: the user switches it under the first name, the page gates it (and
@@ -68,7 +68,9 @@ public:
     void SET() override;
 
     std::array<Switch*, ZoneCount> zoneSwitches() const { return {Z1, Z2, Z3, Z4, Z5, Z6}; }
-    std::array<Label*, ZoneCount> zoneLabels() const { return {Z1text, Z2text, Z3text, Z4text, Z5text, Z6text}; }
+    std::array<Label*, ZoneCount> zoneLabels() const {
+        return {Z1text, Z2text, Z3text, Z4text, Z5text, Z6text};
+    }
 
 protected:
     bool* readyFlag() override { return &context().state.OntozoKiBeReady; }

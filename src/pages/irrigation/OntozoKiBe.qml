@@ -11,82 +11,89 @@ Item {
     readonly property var labels: scene.page ? [scene.page.Z1text, scene.page.Z2text, scene.page.Z3text,
                                                 scene.page.Z4text, scene.page.Z5text, scene.page.Z6text] : []
 
-    Rectangle {
-        id: panel
-        anchors.top: parent.top
-        anchors.topMargin: 76
-        anchors.horizontalCenter: parent.horizontalCenter
-        width: Math.min(parent.width - 24, 380)
-        height: content.height + 32
-        radius: 14
-        color: Qt.rgba(0, 0, 0, 0.5)
+    // Scrolls when the window is too low for the whole panel.
+    Flickable {
+        anchors.fill: parent
+        anchors.topMargin: 72
+        contentHeight: panel.height + spinner.height + 48
+        clip: true
 
-        Column {
-            id: content
-            anchors.centerIn: parent
-            width: parent.width - 32
-            spacing: 14
+        Rectangle {
+            id: panel
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: Math.min(scene.width - 24, 380)
+            height: content.height + 32
+            radius: 14
+            color: Qt.rgba(0, 0, 0, 0.5)
 
-            Repeater {
-                model: [{ "title": "Teljes öntözés", "element": scene.page ? scene.page.ZOsszes : null },
-                        { "title": "Mester", "element": scene.page ? scene.page.ZMaster : null }]
+            Column {
+                id: content
+                anchors.centerIn: parent
+                width: parent.width - 32
+                spacing: 14
 
-                Item {
-                    required property var modelData
+                Repeater {
+                    model: [{ "title": "Teljes öntözés", "element": scene.page ? scene.page.ZOsszes : null },
+                            { "title": "Mester", "element": scene.page ? scene.page.ZMaster : null }]
 
-                    width: content.width
-                    height: 44
+                    Item {
+                        required property var modelData
 
-                    Text {
-                        anchors.left: parent.left
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: parent.modelData.title
-                        color: "white"
-                        font.pixelSize: 18
-                    }
-                    ElementSegmented {
-                        anchors.right: parent.right
-                        anchors.verticalCenter: parent.verticalCenter
-                        width: Math.min(160, content.width / 2)
-                        element: parent.modelData.element
+                        width: content.width
+                        height: 44
+
+                        Text {
+                            anchors.left: parent.left
+                            anchors.verticalCenter: parent.verticalCenter
+                            text: parent.modelData.title
+                            color: "white"
+                            font.pixelSize: 18
+                        }
+                        ElementSegmented {
+                            anchors.right: parent.right
+                            anchors.verticalCenter: parent.verticalCenter
+                            width: Math.min(160, content.width / 2)
+                            element: parent.modelData.element
+                        }
                     }
                 }
-            }
 
-            Rectangle {
-                width: content.width
-                height: 1
-                color: Qt.rgba(1, 1, 1, 0.3)
-            }
-
-            Repeater {
-                model: scene.zones.length
-
-                Item {
-                    required property int index
-
+                Rectangle {
                     width: content.width
-                    height: 44
+                    height: 1
+                    color: Qt.rgba(1, 1, 1, 0.3)
+                }
 
-                    ElementLabel {
-                        anchors.left: parent.left
-                        anchors.verticalCenter: parent.verticalCenter
-                        element: scene.labels[parent.index]
-                    }
-                    ElementSwitch {
-                        anchors.right: parent.right
-                        anchors.verticalCenter: parent.verticalCenter
-                        element: scene.zones[parent.index]
+                Repeater {
+                    model: scene.zones.length
+
+                    Item {
+                        required property int index
+
+                        width: content.width
+                        height: 44
+
+                        ElementLabel {
+                            anchors.left: parent.left
+                            anchors.verticalCenter: parent.verticalCenter
+                            element: scene.labels[parent.index]
+                        }
+                        ElementSwitch {
+                            anchors.right: parent.right
+                            anchors.verticalCenter: parent.verticalCenter
+                            element: scene.zones[parent.index]
+                        }
                     }
                 }
             }
         }
-    }
 
-    Spinner {
-        anchors.top: panel.bottom
-        anchors.topMargin: 20
-        anchors.horizontalCenter: parent.horizontalCenter
-        element: scene.page ? scene.page.ZonaKiBeSpiner : null
+        Spinner {
+            id: spinner
+            anchors.top: panel.bottom
+            anchors.topMargin: 20
+            anchors.horizontalCenter: parent.horizontalCenter
+            element: scene.page ? scene.page.ZonaKiBeSpiner : null
+        }
     }
 }

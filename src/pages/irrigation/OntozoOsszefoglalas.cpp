@@ -19,10 +19,7 @@ void OntozoOsszefoglalas::viewDidLoad() {
         Ontozoutkozes->setText(QString::fromUtf16(NoClash));
         return;
     }
-    QString lines;
-    for (const QString& clash : overlaps.clashes)
-        lines += clash + u'\n';
-    Ontozoutkozes->setText(lines);
+    Ontozoutkozes->setText(overlaps.clashes.join(u'\n') + u'\n');
 }
 
 } // namespace otthon

@@ -62,8 +62,16 @@ Item {
                             element: scene.names[parent.index]
                         }
                         ElementLabel {
-                            anchors.right: parent.right
+                            anchors.right: unit.left
                             element: scene.totals[parent.index]
+                        }
+                        Text {
+                            id: unit
+                            anchors.right: parent.right
+                            anchors.verticalCenter: parent.verticalCenter
+                            text: "perc"
+                            color: "white"
+                            font.pixelSize: 16
                         }
                     }
                 }

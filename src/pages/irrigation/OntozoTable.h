@@ -18,8 +18,9 @@ inline constexpr ScheduleListKind IrrigationScheduleList{
     .rowText =
         [](qsizetype number, const Slot& slot, const StatusModel& model) {
             // "%1$d. Időpont / %2$@-%3$@ %4$@ /", put together in one go: a list rebuilds every row.
-            return QString(QString::number(number) % QStringLiteral(". Időpont / ") % zoneName(model, slot.zone) %
-                           u'-' % slot.start % u' ' % slot.duration % QStringLiteral(" /"));
+            return QString(QString::number(number) % QStringLiteral(". Időpont / ") %
+                           zoneName(model, slot.zone) % u'-' % slot.start % u' ' % slot.duration %
+                           QStringLiteral(" /"));
         },
     .addCommand = &commands::irrigationAdd,
     .deleteCommand =

@@ -4,6 +4,8 @@
 #include "pages/irrigation/IrrigationSchedule.h"
 #include "pages/irrigation/ZoneName.h"
 
+#include <QStringBuilder>
+
 #include <limits>
 #include <map>
 
@@ -70,20 +72,25 @@ Overlaps Overlaps::of(const StatusModel& model) {
         const QJsonArray cells = row.toArray();
         if (cells.size() < 3)
             continue;
-        const Slot slot = Slot::read(row, columns);
-        if (!slot.start.contains(u':'))
+        // The cells are read where they stand: a summary of many slots is mostly reading.
+        const QString start = textOf(cells.constBegin()[columns.start]);
+        const qsizetype colon = start.indexOf(u':');
+        if (colon < 0)
             continue;
+        const QString zone = textOf(cells.constBegin()[columns.zone]);
         const qint64 duration = integerOf(cells.constBegin()[columns.duration]);
         if (duration >= 1) {
-            const qint64 start = saturatedAdd(saturatedMinutes(slot.hour()), slot.minute());
-            const qint64 end = saturatedAdd(start, duration);
-            if (start < end && claimed.claim(start, end))
-                result.clashes.append(QStringLiteral("Időpont %1 %2")
-                                          .arg(QString::number(number), zoneName(model, slot.zone)));
+            const qint64 hour = integerOfText(QStringView(start).first(colon));
+            const qint64 minute = integerOfText(QStringView(start).sliced(colon + 1));
+            const qint64 first = saturatedAdd(saturatedMinutes(hour), minute);
+            const qint64 end = saturatedAdd(first, duration);
+            if (first < end && claimed.claim(first, end))
+                result.clashes.append(
+                    QString(u"Időpont " % QString::number(number) % u' ' % zoneName(model, zone)));
         }
-        const qsizetype zone = model.ZonaKodok.indexOf(slot.zone);
-        if (zone >= 0 && zone < ZoneCount)
-            result.totals[size_t(zone)] = saturatedAdd(result.totals[size_t(zone)], duration);
+        const qsizetype index = model.ZonaKodok.indexOf(zone);
+        if (index >= 0 && index < ZoneCount)
+            result.totals[size_t(index)] = saturatedAdd(result.totals[size_t(index)], duration);
     }
     return result;
 }

@@ -7,12 +7,15 @@ Item {
     id: scene
 
     property QtObject page: null
-    // A wheel of names (tag 0) takes two shares of the row, a wheel of numbers one.
+    // The width of a wheel of numbers; a wheel of names (tag 0) takes two. The wheels share what the panel
+    // leaves of the width, up to a comfortable size.
     readonly property real share: {
+        const list = scene.page ? scene.page.wheels : []
         let shares = 0
-        for (const wheel of scene.page ? scene.page.wheels : [])
+        for (const wheel of list)
             shares += wheel.tag === 0 ? 2 : 1
-        return Math.max(56, Math.min(110, (scene.width - 80) / Math.max(3, shares)))
+        const room = scene.width - 24 - 32 - wheels.spacing * Math.max(0, list.length - 1)
+        return Math.max(40, Math.min(110, room / Math.max(3, shares)))
     }
 
     Rectangle {
@@ -51,12 +54,16 @@ Item {
                     spacing: 6
 
                     Text {
-                        anchors.horizontalCenter: parent.horizontalCenter
+                        width: wheel.width
+                        horizontalAlignment: Text.AlignHCenter
                         text: scene.page ? scene.page.wheelCaptions[parent.index] : ""
                         color: "white"
                         font.pixelSize: 16
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 10
                     }
                     ElementPicker {
+                        id: wheel
                         width: scene.share * (parent.modelData.tag === 0 ? 2 : 1)
                         height: 230
                         element: parent.modelData
