@@ -6,6 +6,7 @@
 
 #include "app/ChoiceLists.h"
 #include "pages/PageContext.h"
+#include "pages/schedule/Slot.h"
 #include "platform/AlertPort.h"
 #include "platform/HttpTransport.h"
 #include "platform/VirtualScheduler.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace otthon::bench {
@@ -67,6 +69,25 @@ inline double microseconds(int rounds, int iterations, const std::function<void(
         times.push_back(double(clock.nsecsElapsed()) / 1000.0 / iterations);
     }
     return median(times);
+}
+
+// Microseconds a schedule list (loaded on `h`'s document, 1,000 slots) takes to rebuild and reload: after its
+// editor changed one slot, and after a reply that changed every slot (`changed`).
+inline std::pair<double, double> rebuildTimes(Harness& h, const ScheduleSpec& schedule,
+                                              const QJsonArray& changed, int rounds) {
+    const QString refresh = schedule.refreshNotification.toString();
+    const double one = microseconds(rounds, 50, [&](int i) {
+        h.state.model.StatusDocument.set(schedule.element, 7, schedule.columns.duration,
+                                         QString::number(i % 60));
+        h.notifications.post(refresh, nullptr);
+    });
+    const StatusTree other(changed);
+    const StatusTree original = h.state.model.StatusDocument;
+    const double all = microseconds(rounds, 50, [&](int i) {
+        h.state.model.StatusDocument = i % 2 ? original : other;
+        h.notifications.post(refresh, nullptr);
+    });
+    return {one, all};
 }
 
 } // namespace otthon::bench

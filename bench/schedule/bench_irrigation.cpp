@@ -56,23 +56,14 @@ int main(int argc, char* argv[]) {
     h.use(Harness::reply(1000));
     OntozoTable list(h.context);
     list.loadViewIfNeeded();
-    const QString refresh = IrrigationScheduleList.schedule.refreshNotification.toString();
-    const double oneChanged = microseconds(rounds, 50, [&](int i) {
-        h.state.model.StatusDocument.set(1, 7, 2, QString::number(i % 60));
-        h.notifications.post(refresh, nullptr);
-    });
+    // A reply that changed every slot's zone and duration.
     QJsonArray changed = Harness::reply(1000);
     QJsonArray rows = changed.at(1).toArray();
     for (qsizetype i = 0; i < rows.size(); ++i)
         rows.replace(i, QJsonArray{QStringLiteral("Z%1").arg((i + 1) % 6 + 1), rows.at(i).toArray().at(1),
                                    QString::number((i + 1) % 60)});
     changed.replace(1, rows);
-    const StatusTree other(changed);
-    const StatusTree original = h.state.model.StatusDocument;
-    const double allChanged = microseconds(rounds, 50, [&](int i) {
-        h.state.model.StatusDocument = i % 2 ? original : other;
-        h.notifications.post(refresh, nullptr);
-    });
+    const auto [oneChanged, allChanged] = rebuildTimes(h, IrrigationSchedule, changed, rounds);
 
     std::printf("1,000 irrigation slots, median of %d rounds\n", rounds);
     std::printf("overlap summary (goal: under 2000 us)\n");

@@ -74,21 +74,7 @@ int main(int argc, char* argv[]) {
     h.use(poolReply(1000));
     MedenceTabla list(h.context);
     list.loadViewIfNeeded();
-    const QString refresh = PoolScheduleList.schedule.refreshNotification.toString();
-    // The editor changed one slot: the list rebuilds from the document and reloads.
-    const double oneChanged = microseconds(rounds, 50, [&](int i) {
-        h.state.model.StatusDocument.set(5, 7, 1, QString::number(i % 60));
-        h.notifications.post(refresh, nullptr);
-    });
-    // A reply changed every slot.
-    Harness other;
-    other.use(poolReply(1000, 1));
-    const StatusTree changed = other.state.model.StatusDocument;
-    const StatusTree original = h.state.model.StatusDocument;
-    const double allChanged = microseconds(rounds, 50, [&](int i) {
-        h.state.model.StatusDocument = i % 2 ? original : changed;
-        h.notifications.post(refresh, nullptr);
-    });
+    const auto [oneChanged, allChanged] = rebuildTimes(h, PoolSchedule, poolReply(1000, 1), rounds);
     const double summary = microseconds(rounds, 50, [&](int) {
         MedenceOsszefoglalas screen(h.context);
         screen.loadViewIfNeeded();

@@ -89,10 +89,7 @@ private slots:
         QCOMPARE(app.sent().last(), QStringLiteral("?dt=Ontozoup:5:50:20:Z4:0:0:0:Z1"));
         schedule.replace(5, QJsonArray{"Z4", "5:50", "20"});
         QVERIFY(ok({{"do", "back"}}));
-        const QJsonObject list = replied(schedule);
-        QCOMPARE(element(list, 1), schedule);
-        QCOMPARE(elementOf(list, "OntozoTable").value("rows").toArray().at(5).toObject().value("text"),
-                 QJsonValue("6. Időpont / Zóna 4-5:50 20 /"));
+        QCOMPARE(element(replied(schedule), 1), schedule);
 
         QVERIFY(ok({{"do", "back"}}));
         QVERIFY(tap("OntozoOsszefoglalas"));
@@ -100,7 +97,6 @@ private slots:
         QCOMPARE(elementOf(summary, "Ontozoutkozes").value("text").toString(),
                  QStringLiteral("Időpont 6 Zóna 4\n"));
         QCOMPARE(elementOf(summary, "Z4ido").value("text").toString(), QStringLiteral("20"));
-        QCOMPARE(elementOf(summary, "Z3ido").value("text").toString(), QStringLiteral("20"));
         QVERIFY(ok({{"do", "back"}}));
 
         QVERIFY(tap("OntozoBeallitas"));

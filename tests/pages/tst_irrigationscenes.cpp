@@ -1,13 +1,12 @@
 #include "PageHarness.h"
 #include "SampleDocument.h"
 #include "SceneView.h"
-#include "pages/irrigation/OntozoBeallitasok.h"
 #include "pages/irrigation/OntozoKiBe.h"
 
 using namespace otthon;
 using namespace otthon::testing;
 
-// The irrigation scenes under the mouse, at phone size.
+// Zone switching under the mouse, at phone size.
 class IrrigationScenesTest : public QObject {
     Q_OBJECT
 
@@ -25,24 +24,6 @@ private slots:
         QQuickItem* whole = scene.control(page->ZOsszes);
         scene.click(whole, QPointF(whole->width() / 4, whole->height() / 2));
         QCOMPARE(h.sent().last(), QStringLiteral("?dt=Ontozosett:0:0:0:0:0:0:0:0"));
-    }
-
-    // Four wheels fit the phone's width, the zone wheel on the slot's zone.
-    void slotEditorWheels() {
-        PageHarness h;
-        h.model().StatusDocument = StatusTree(sampleDocument());
-        h.model().IdopontIndex = 1;
-        auto page = h.load<OntozoBeallitasok>();
-        SceneView scene(*page);
-        QVERIFY(QTest::qWaitForWindowExposed(&scene.view));
-        const QStringList shown{"Utcai kicsi", "19", "5", "40"};
-        for (int i = 0; i < 4; ++i) {
-            QQuickItem* wheel = scene.control(page->wheelObjects().at(i));
-            QTRY_COMPARE(wheel->property("currentIndex").toInt(),
-                         wheel->property("element").value<Picker*>()->selectedRow());
-            QCOMPARE(scene.currentTitle(wheel), shown.at(i));
-            QVERIFY(wheel->mapToScene(QPointF(wheel->width(), 0)).x() <= 390);
-        }
     }
 };
 
