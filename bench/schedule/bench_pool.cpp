@@ -4,86 +4,35 @@
 // In C++, with 1,000 slots: the list's rebuild (after the editor changed one slot, and after a reply that
 // changed every slot) and the circulation summary. Then the list screen's first frame (screen made, scene
 // loaded, first frame drawn) with 10 and with 1,000 slots, and how many rows the scene made.
-#include "Documents.h"
+#include "ScheduleBench.h"
 
-#include "app/ChoiceLists.h"
 #include "pages/pool/MedenceOsszefoglalas.h"
 #include "pages/pool/MedenceTabla.h"
-#include "platform/AlertPort.h"
-#include "platform/HttpTransport.h"
-#include "platform/VirtualScheduler.h"
-#include "platform/ui/Navigation.h"
-#include "platform/ui/NotificationCenter.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QJsonDocument>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickView>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 using namespace otthon;
+using namespace otthon::bench;
 
 namespace {
 
-class NoTransport final : public HttpTransport {
-public:
-    ExchangeId get(const QUrl&, double, HttpHandlers) override { return 0; }
-    void cancel(ExchangeId) override {}
-};
-
-class NoAlerts final : public AlertPort {
-public:
-    AlertId show(AlertSpec) override { return 0; }
-    void dismiss(AlertId, int) override {}
-};
-
-struct Harness {
-    VirtualScheduler scheduler;
-    NoTransport transport;
-    NoAlerts alerts;
-    NotificationCenter notifications;
-    Navigation navigation{scheduler};
-    AppState state{QStringLiteral("http://127.0.0.1:9/LomaViro/Lomaviro.php")};
-    PageContext context{state, Link{state.model, transport, alerts, scheduler}, notifications, navigation};
-
-    Harness() { buildChoiceLists(state.model); }
-    void use(int slotCount, int variant = 0) {
-        QJsonArray document = QJsonDocument::fromJson(bench::replyBytes(slotCount)).array();
-        if (variant) {
-            QJsonArray pool = document.at(5).toArray();
-            for (qsizetype i = 0; i < pool.size(); ++i)
-                pool.replace(i, QJsonArray{pool.at(i).toArray().at(0), QString::number((i + variant) % 60)});
-            document.replace(5, pool);
-        }
-        state.model.StatusDocument = StatusTree(document);
-        state.model.Connected = true;
+// A reply with `slotCount` slots; `variant` changes every pool slot's duration.
+QJsonArray poolReply(int slotCount, int variant = 0) {
+    QJsonArray document = Harness::reply(slotCount);
+    if (variant) {
+        QJsonArray pool = document.at(5).toArray();
+        for (qsizetype i = 0; i < pool.size(); ++i)
+            pool.replace(i, QJsonArray{pool.at(i).toArray().at(0), QString::number((i + variant) % 60)});
+        document.replace(5, pool);
     }
-};
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Microseconds per call, median over rounds of `iterations` calls.
-double microseconds(int rounds, int iterations, const std::function<void(int)>& call) {
-    std::vector<double> times;
-    for (int r = 0; r < rounds; ++r) {
-        QElapsedTimer clock;
-        clock.start();
-        for (int i = 0; i < iterations; ++i)
-            call(i);
-        times.push_back(double(clock.nsecsElapsed()) / 1000.0 / iterations);
-    }
-    return median(times);
+    return document;
 }
 
 // Milliseconds from making the list screen to its first frame, and the rows its scene made.
@@ -122,24 +71,10 @@ int main(int argc, char* argv[]) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
 
     Harness h;
-    h.use(1000);
+    h.use(poolReply(1000));
     MedenceTabla list(h.context);
     list.loadViewIfNeeded();
-    const QString refresh = PoolScheduleList.schedule.refreshNotification.toString();
-    // The editor changed one slot: the list rebuilds from the document and reloads.
-    const double oneChanged = microseconds(rounds, 50, [&](int i) {
-        h.state.model.StatusDocument.set(5, 7, 1, QString::number(i % 60));
-        h.notifications.post(refresh, nullptr);
-    });
-    // A reply changed every slot.
-    Harness other;
-    other.use(1000, 1);
-    const StatusTree changed = other.state.model.StatusDocument;
-    const StatusTree original = h.state.model.StatusDocument;
-    const double allChanged = microseconds(rounds, 50, [&](int i) {
-        h.state.model.StatusDocument = i % 2 ? original : changed;
-        h.notifications.post(refresh, nullptr);
-    });
+    const auto [oneChanged, allChanged] = rebuildTimes(h, PoolSchedule, poolReply(1000, 1), rounds);
     const double summary = microseconds(rounds, 50, [&](int) {
         MedenceOsszefoglalas screen(h.context);
         screen.loadViewIfNeeded();
@@ -150,7 +85,7 @@ int main(int argc, char* argv[]) {
     std::printf("  circulation summary              %8.1f us\n", summary);
 
     Harness few;
-    few.use(10);
+    few.use(poolReply(10));
     firstFrame(few); // warm: the QML types and the background picture
     std::vector<double> tenTimes;
     std::vector<double> thousandTimes;

@@ -40,8 +40,9 @@ public:
     void rtimer();
     // Sends the page's command and starts the hold.
     virtual void beallitas();
-    // Enables (or unlocks) the page's controls from its ready flag.
-    void SET();
+    // Enables (or unlocks) the page's controls from its ready flag; a page whose controls also follow other
+    // state gates them itself.
+    virtual void SET();
     // End of the hold.
     virtual void updateActivityIndicator();
 

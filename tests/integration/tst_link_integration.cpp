@@ -96,9 +96,6 @@ private slots:
         QTest::newRow("bedroom") << commands::thermostat("Halo", 17.2f, true) << 2 << 0 << 1 << "17";
         QTest::newRow("radio on station") << commands::radioOn(42.7f, "3") << 3 << 0 << 1 << "3";
         QTest::newRow("pool off") << commands::poolCirculation(false) << 3 << 1 << 2 << "0";
-        QTest::newRow("zone 3") << commands::irrigationSwitches(
-                                       {true, true, false, false, true, false, false, false})
-                                << 3 << 6 << 2 << "1";
     }
     void eachCommandChangesTheNextReply() {
         QFETCH(QString, command);
@@ -114,26 +111,8 @@ private slots:
         QVERIFY(rig.alerts.shown().empty());
     }
 
-    // The pool's slot commands go the whole way in tst_pool_e2e.
-    void irrigationSlotsAddUpdateAndDelete() {
-        Rig rig;
-        QVERIFY(rig.start());
-        QVERIFY(rig.exchange(commands::poll()));
-        const int added = rig.model->StatusDocument.rowCount(1);
-        QVERIFY(added > 0);
-
-        QVERIFY(rig.exchange(commands::irrigationAdd()));
-        QCOMPARE(rig.model->StatusDocument.rowCount(1), added + 1);
-        QCOMPARE(textOf(rig.cell(1, added, 1)), QStringLiteral("0:0"));
-
-        // Move the placeholder to zone 3 at 7:05 for 20 minutes, as the slot editor does.
-        QVERIFY(rig.exchange(commands::irrigationUpdate(7, 5, 20, "Z3", "0:0", "0", "Z1")));
-        QCOMPARE(rig.model->StatusDocument.at(1, added), QJsonValue(QJsonArray{"Z3", "7:5", "20"}));
-
-        QVERIFY(rig.exchange(commands::irrigationDelete("7:5", "20", "Z3")));
-        QCOMPARE(rig.model->StatusDocument.rowCount(1), added);
-        QCOMPARE(rig.model->StatusDocument.at(6, 0).toString(), QStringLiteral("OK"));
-    }
+    // The schedules' slot commands and the irrigation switches go the whole way in tst_pool_e2e and
+    // tst_irrigation_e2e.
 
     void aRefusedSettingRaisesTheAlert() {
         Rig rig;

@@ -69,8 +69,9 @@ class ScenesTest : public QObject {
 private slots:
     void everyScreenSceneLoadsCleanly_data() {
         QTest::addColumn<QString>("identifier");
-        for (const char* id : {"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió", "MedenceTabla",
-                               "medence", "MedenceOsszefoglalas"})
+        for (const char* id :
+             {"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió", "MedenceTabla", "medence",
+              "MedenceOsszefoglalas", "OntozoKiBe", "OntozoTable", "ontozo", "OntozoOsszefoglalas"})
             QTest::newRow(id) << QString::fromUtf8(id);
     }
     void everyScreenSceneLoadsCleanly() {

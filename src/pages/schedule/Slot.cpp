@@ -33,11 +33,14 @@ bool Slot::isSendable() const {
 }
 
 qint64 Slot::hour() const {
-    return integerOf(QJsonValue(start.section(u':', 0, 0)));
+    const qsizetype colon = start.indexOf(u':');
+    return integerOfText(colon < 0 ? QStringView(start) : QStringView(start).first(colon));
 }
 
+// Reading stops at the next ':', so the rest of the text does not count.
 qint64 Slot::minute() const {
-    return integerOf(QJsonValue(start.section(u':', 1, 1)));
+    const qsizetype colon = start.indexOf(u':');
+    return colon < 0 ? 0 : integerOfText(QStringView(start).sliced(colon + 1));
 }
 
 Schedule::Schedule(const StatusTree& document, int element)

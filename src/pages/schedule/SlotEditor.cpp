@@ -69,7 +69,7 @@ void SlotEditor::INIT() {
             row = wheelRow(shown_.minute(), MinuteCount, NumberOffset);
             break;
         case SlotPart::Duration:
-            row = wheelRow(integerOf(QJsonValue(shown_.duration)), MinuteCount, NumberOffset);
+            row = wheelRow(integerOfText(shown_.duration), MinuteCount, NumberOffset);
             break;
         }
         wheels_.at(i)->selectRow(row);

@@ -7,6 +7,16 @@ Item {
     id: scene
 
     property QtObject page: null
+    // The width of a wheel of numbers; a wheel of names (tag 0) takes two. The wheels share what the panel
+    // leaves of the width, up to a comfortable size.
+    readonly property real share: {
+        const list = scene.page ? scene.page.wheels : []
+        let shares = 0
+        for (const wheel of list)
+            shares += wheel.tag === 0 ? 2 : 1
+        const room = scene.width - 24 - 32 - wheels.spacing * Math.max(0, list.length - 1)
+        return Math.max(40, Math.min(110, room / Math.max(3, shares)))
+    }
 
     Rectangle {
         id: panel
@@ -44,13 +54,17 @@ Item {
                     spacing: 6
 
                     Text {
-                        anchors.horizontalCenter: parent.horizontalCenter
+                        width: wheel.width
+                        horizontalAlignment: Text.AlignHCenter
                         text: scene.page ? scene.page.wheelCaptions[parent.index] : ""
                         color: "white"
                         font.pixelSize: 16
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 10
                     }
                     ElementPicker {
-                        width: Math.max(64, Math.min(110, (scene.width - 80) / 3))
+                        id: wheel
+                        width: scene.share * (parent.modelData.tag === 0 ? 2 : 1)
                         height: 230
                         element: parent.modelData
                     }
