@@ -1,3 +1,4 @@
+#include "app/AppLog.h"
 #include "app/Application.h"
 #include "app/Automation.h"
 #include "link/BaseUrl.h"
@@ -92,11 +93,11 @@ int main(int argc, char* argv[]) {
         substitute = std::make_unique<otthon::sim::Server>();
         const int port = substitute->start("127.0.0.1", 0);
         if (port <= 0) {
-            QTextStream(stderr) << "otthon: the substitute controller could not start\n";
+            qCCritical(otthon::lcApp) << "the substitute controller could not start";
             return 1;
         }
         baseUrl = QStringLiteral("http://127.0.0.1:%1/LomaViro/Lomaviro.php").arg(port);
-        QTextStream(stderr) << "otthon: demo controller at " << baseUrl << "\n";
+        qCInfo(otthon::lcApp).noquote() << "demo: the substitute controller answers at" << baseUrl;
     }
     if (parser.isSet(controller))
         baseUrl = parser.value(controller);

@@ -1,5 +1,6 @@
 #include "link/JsonHttp.h"
 
+#include "link/LinkLog.h"
 #include "link/ModelCopy.h"
 #include "link/StatusModel.h"
 #include "platform/HttpTransport.h"
@@ -20,23 +21,24 @@ void JsonHttp::CommonMethod(const QString& command) {
 void JsonHttp::AsyncTovren(const QString& command) {
     // Each handler holds this exchange, so it lives until the transport has made its last call.
     auto self = shared_from_this();
+    command_ = command;
     const QUrl url(link_.model.BaseUrl + command, QUrl::StrictMode);
     if (!url.isValid()) {
         // Nothing can be sent; report it like a failed exchange, but never within the sender's own call.
-        link_.scheduler.after(0, [self] { self->didFail(); });
+        link_.scheduler.after(0, [self] { self->didFail(QStringLiteral("the address is not a valid URL")); });
         return;
     }
     HttpHandlers handlers;
     handlers.response = [self] { self->didReceiveResponse(); };
     handlers.data = [self](const QByteArray& bytes) { self->didReceiveData(bytes); };
     handlers.finished = [self] { self->didFinishLoading(); };
-    handlers.failed = [self] { self->didFail(); };
+    handlers.failed = [self](const HttpFailure& failure) { self->didFail(failure.detail); };
     exchange_ = link_.transport.get(url, Timeout, std::move(handlers));
     // The deadline does not keep the exchange alive: it is over once the transport has let it go.
     const std::weak_ptr<JsonHttp> exchange = self;
     deadline_ = ScopedTimer(link_.scheduler, link_.scheduler.after(Timeout, [exchange] {
         if (const auto self = exchange.lock())
-            self->giveUp();
+            self->giveUp(QStringLiteral("no complete reply within %1 s").arg(Timeout));
     }));
 }
 
@@ -46,18 +48,18 @@ void JsonHttp::didReceiveResponse() {
 
 void JsonHttp::didReceiveData(const QByteArray& bytes) {
     if (bytes.size() > MaxReplyBytes - responseData_.size()) {
-        giveUp();
+        giveUp(QStringLiteral("the reply is longer than %1 bytes").arg(MaxReplyBytes));
         return;
     }
     responseData_.append(bytes);
 }
 
-void JsonHttp::giveUp() {
+void JsonHttp::giveUp(const QString& reason) {
     // Cancelling drops the handlers, which hold this exchange.
     const auto self = shared_from_this();
     link_.transport.cancel(exchange_);
     responseData_ = QByteArray();
-    didFail();
+    didFail(reason);
 }
 
 void JsonHttp::didFinishLoading() {
@@ -67,17 +69,27 @@ void JsonHttp::didFinishLoading() {
     // A body that is not a status document is no reply at all: the link counts as down, and the last good
     // document and the values on screen stay as they were.
     if (!reply.isPresent()) {
-        didFail();
+        didFail(QStringLiteral("the reply is not a status document"));
         return;
+    }
+    if (!link_.model.LinkFailure.isEmpty()) {
+        qCInfo(lcLink) << "the controller answers again";
+        link_.model.LinkFailure.clear();
     }
     link_.model.StatusDocument = std::move(reply);
     link_.model.Connected = true;
     Feltoltes();
 }
 
-void JsonHttp::didFail() {
+void JsonHttp::didFail(const QString& reason) {
     deadline_.stop();
     link_.model.Connected = false;
+    // Every failed command is logged; a failed poll when the reason is news, not every 3 s.
+    if (!command_.isEmpty() || reason != link_.model.LinkFailure)
+        qCInfo(lcLink).noquote() << (command_.isEmpty() ? QStringLiteral("status poll")
+                                                        : QStringLiteral("command ") + command_)
+                                 << "failed:" << reason;
+    link_.model.LinkFailure = reason;
 }
 
 void JsonHttp::Feltoltes() {

@@ -35,12 +35,13 @@ private:
     void didReceiveResponse();
     void didReceiveData(const QByteArray& bytes);
     void didFinishLoading();
-    void didFail();
+    void didFail(const QString& reason);
     void Feltoltes();
     // Ends the exchange before the transport does: the connection is let go and the link counts as down.
-    void giveUp();
+    void giveUp(const QString& reason);
 
     Link link_;
+    QString command_;
     QByteArray responseData_;
     ExchangeId exchange_ = 0;
     ScopedTimer deadline_;

@@ -19,6 +19,7 @@ struct StatusModel {
     bool Connected = false;       // a reply has been received; false after a request failed
     bool CommandInFlight = false; // a command is settling, or the user is adjusting a value
     quint64 ReplyCount = 0;       // replies decoded so far: tells a screen that a new one has come
+    QString LinkFailure;          // why the last exchange failed, as logged; empty once a reply has come
     const QString BaseUrl;        // every request is BaseUrl followed by a command
     static constexpr double PollInterval = 3.0;
     static constexpr double PageRefreshInterval = 3.0;

@@ -1,11 +1,19 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QUrl>
 
 #include <functional>
 
 namespace otthon {
+
+// Why an exchange ended without a usable reply.
+struct HttpFailure {
+    enum Kind { Refused, HostNotFound, TimedOut, Other };
+    Kind kind = Other;
+    QString detail; // in the HTTP client's own words, for the log
+};
 
 // What one GET exchange reports, in order: zero or more response heads and data chunks, then exactly one of
 // finished or failed. The transport drops the handlers after that last call, so whatever they capture lives
@@ -14,7 +22,8 @@ struct HttpHandlers {
     std::function<void()> response;              // a response head arrived (status and headers not examined)
     std::function<void(const QByteArray&)> data; // a chunk of the body
     std::function<void()> finished;              // the body is complete (also for an HTTP error status)
-    std::function<void()> failed;                // no usable reply: unreachable, refused, broken, timed out
+    std::function<void(const HttpFailure&)>
+        failed; // no usable reply: unreachable, refused, broken, timed out
 };
 
 // Names one exchange of a transport, for cancel().

@@ -28,6 +28,27 @@ bool answeredInFull(const QNetworkReply* reply) {
     return hasHttpStatus(reply) && !connectionBroke && error != QNetworkReply::ProtocolFailure;
 }
 
+HttpFailure failureOf(const QNetworkReply* reply) {
+    HttpFailure failure;
+    switch (reply->error()) {
+    case QNetworkReply::ConnectionRefusedError:
+        failure.kind = HttpFailure::Refused;
+        break;
+    case QNetworkReply::HostNotFoundError:
+        failure.kind = HttpFailure::HostNotFound;
+        break;
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError: // the transfer timeout aborts the reply
+        failure.kind = HttpFailure::TimedOut;
+        break;
+    default:
+        break;
+    }
+    failure.detail = reply->error() == QNetworkReply::NoError ? QStringLiteral("the reply has no HTTP status")
+                                                              : reply->errorString();
+    return failure;
+}
+
 } // namespace
 
 QtHttpTransport::QtHttpTransport(QObject* parent) : QObject(parent), manager_(this) {}
@@ -76,7 +97,7 @@ ExchangeId QtHttpTransport::get(const QUrl& url, double timeoutSeconds, HttpHand
             if (last.finished)
                 last.finished();
         } else if (last.failed) {
-            last.failed();
+            last.failed(failureOf(reply));
         }
     };
     connect(reply, &QNetworkReply::finished, reply, finish);
@@ -88,10 +109,17 @@ ExchangeId QtHttpTransport::get(const QUrl& url, double timeoutSeconds, HttpHand
 
 void QtHttpTransport::failOldest() {
     const ExchangeId oldest = *std::min_element(pending_.keyBegin(), pending_.keyEnd());
-    const std::function<void()> failed = pending_.value(oldest).handlers->failed;
+    const auto failed = pending_.value(oldest).handlers->failed;
     cancel(oldest);
     if (failed)
-        QMetaObject::invokeMethod(this, failed, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [failed] {
+                failed({HttpFailure::Other,
+                        QStringLiteral("given up for a newer exchange: more than %1 were pending")
+                            .arg(MaxPending)});
+            },
+            Qt::QueuedConnection);
 }
 
 void QtHttpTransport::cancel(ExchangeId exchange) {

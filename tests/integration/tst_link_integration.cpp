@@ -22,7 +22,9 @@ public:
     ExchangeId get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) override {
         const auto token = std::shared_ptr<int>(nullptr, [this](int*) { ++over; });
         handlers.finished = [token, finished = std::move(handlers.finished)] { finished(); };
-        handlers.failed = [token, failed = std::move(handlers.failed)] { failed(); };
+        handlers.failed = [token, failed = std::move(handlers.failed)](const HttpFailure& why) {
+            failed(why);
+        };
         // The controller never answers in time in one fault; a short timeout keeps that test quick.
         return inner_.get(url, std::min(timeoutSeconds, timeout), std::move(handlers));
     }

@@ -84,7 +84,7 @@ class QtHttpTransportTest : public QObject {
         handlers.response = [note] { note("response"); };
         handlers.data = [note](const QByteArray& bytes) { note("data", bytes); };
         handlers.finished = [note] { note("finished"); };
-        handlers.failed = [note] { note("failed"); };
+        handlers.failed = [note](const HttpFailure&) { note("failed"); };
         inGet = true;
         transport.get(url, timeout, std::move(handlers));
         inGet = false;

@@ -38,8 +38,8 @@ void FakeHttpTransport::finish(int request) {
     end(request, true);
 }
 
-void FakeHttpTransport::fail(int request) {
-    end(request, false);
+void FakeHttpTransport::fail(int request, HttpFailure::Kind kind) {
+    end(request, false, kind);
 }
 
 void FakeHttpTransport::reply(int request, const QByteArray& body) {
@@ -48,7 +48,7 @@ void FakeHttpTransport::reply(int request, const QByteArray& body) {
     finish(request);
 }
 
-void FakeHttpTransport::end(int request, bool finished) {
+void FakeHttpTransport::end(int request, bool finished, HttpFailure::Kind kind) {
     Request& r = at(request);
     if (r.over)
         return;
@@ -57,7 +57,7 @@ void FakeHttpTransport::end(int request, bool finished) {
     if (finished && last.finished)
         last.finished();
     else if (!finished && last.failed)
-        last.failed();
+        last.failed({kind, QStringLiteral("failed by the test")});
 }
 
 } // namespace otthon::testing

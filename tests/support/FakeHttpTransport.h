@@ -26,9 +26,9 @@ public:
     void respond(int request);
     void deliver(int request, const QByteArray& chunk);
     void finish(int request);
-    void fail(int request);
-    // What the real transport reports when no reply came in time: a failure.
-    void timeOut(int request) { fail(request); }
+    void fail(int request, HttpFailure::Kind kind = HttpFailure::Refused);
+    // What the real transport reports when no reply came in time.
+    void timeOut(int request) { fail(request, HttpFailure::TimedOut); }
     // A whole reply: head, body in one chunk, finish.
     void reply(int request, const QByteArray& body);
 
@@ -41,7 +41,7 @@ private:
         bool cancelled = false;
     };
     Request& at(int request) { return requests_.at(std::size_t(request)); }
-    void end(int request, bool finished);
+    void end(int request, bool finished, HttpFailure::Kind kind = HttpFailure::Other);
 
     std::vector<Request> requests_;
 };
