@@ -22,6 +22,7 @@ QJsonObject modelToJson(const StatusModel& m) {
         {"StatusDocument", reply ? QJsonValue(*reply) : QJsonValue()},
         {"Connected", m.Connected},
         {"CommandInFlight", m.CommandInFlight},
+        {"ReplyCount", qint64(m.ReplyCount)},
         {"BaseUrl", m.BaseUrl},
         {"PollInterval", StatusModel::PollInterval},
         {"PageRefreshInterval", StatusModel::PageRefreshInterval},

@@ -114,6 +114,7 @@ void alertRefusedSetting(const StatusTree& reply, AlertPort& alerts, Scheduler& 
 
 void applyReply(const Link& link) {
     const StatusTree& reply = link.model.StatusDocument;
+    ++link.model.ReplyCount;
     if (!link.model.CommandInFlight)
         copyReplyIntoModel(reply, link.model);
     alertRefusedSetting(reply, link.alerts, link.scheduler);

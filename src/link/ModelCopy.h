@@ -15,8 +15,8 @@ void copyReplyIntoModel(const StatusTree& reply, StatusModel& model);
 // and closes it 2.0 s later. A setting name longer than 64 characters is cut to 63 and an ellipsis.
 void alertRefusedSetting(const StatusTree& reply, AlertPort& alerts, Scheduler& scheduler);
 
-// Feltoltes: what every decoded reply goes through once StatusDocument holds it: the copy (skipped while a
-// command is in flight), then the refused-setting alert (always).
+// Feltoltes: what every decoded reply goes through once StatusDocument holds it: the reply is counted, then
+// copied (skipped while a command is in flight), then a refused setting is alerted (always).
 void applyReply(const Link& link);
 
 } // namespace otthon

@@ -18,6 +18,7 @@ struct StatusModel {
     StatusTree StatusDocument;    // latest reply, kept whole; absent until the first reply
     bool Connected = false;       // a reply has been received; false after a request failed
     bool CommandInFlight = false; // a command is settling, or the user is adjusting a value
+    quint64 ReplyCount = 0;       // replies decoded so far: tells a screen that a new one has come
     const QString BaseUrl;        // every request is BaseUrl followed by a command
     static constexpr double PollInterval = 3.0;
     static constexpr double PageRefreshInterval = 3.0;

@@ -26,33 +26,6 @@ qint64 truncated(double number) {
     return qint64(number);
 }
 
-// The decimal integer at the start of a text: white space and one sign skipped, digits up to the first other
-// character, saturating on overflow; 0 without digits.
-qint64 leadingInteger(const QString& text) {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && text.at(i).isSpace())
-        ++i;
-    bool negative = false;
-    if (i < n && (text.at(i) == u'+' || text.at(i) == u'-')) {
-        negative = text.at(i) == u'-';
-        ++i;
-    }
-    constexpr qint64 max = std::numeric_limits<qint64>::max();
-    constexpr qint64 min = std::numeric_limits<qint64>::min();
-    qint64 result = 0;
-    // Accumulate on the negative side, which reaches one further than the positive one.
-    for (; i < n && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i) {
-        const int digit = text.at(i).unicode() - u'0';
-        if (result < (min + digit) / 10)
-            return negative ? min : max;
-        result = result * 10 - digit;
-    }
-    if (negative)
-        return result;
-    return result == min ? max : -result;
-}
-
 // Texts, booleans and containers convert alike from a value and from an item read in place; numbers need the
 // value itself, to tell an integer from a fraction.
 template <typename Value> QString textOfAny(const Value& value) {
@@ -75,7 +48,7 @@ template <typename Value> QString textOfAny(const Value& value) {
 template <typename Value> qint64 integerOfAny(const Value& value) {
     switch (value.type()) {
     case QJsonValue::String:
-        return leadingInteger(value.toString());
+        return integerOfText(value.toString());
     case QJsonValue::Bool:
         return value.toBool() ? 1 : 0;
     case QJsonValue::Double: {
@@ -140,6 +113,32 @@ QString textOf(const QJsonValue& value) {
 QString textOf(QJsonValueConstRef value) {
     return textOfAny(value);
 }
+
+qint64 integerOfText(QStringView text) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text.at(i).isSpace())
+        ++i;
+    bool negative = false;
+    if (i < n && (text.at(i) == u'+' || text.at(i) == u'-')) {
+        negative = text.at(i) == u'-';
+        ++i;
+    }
+    constexpr qint64 max = std::numeric_limits<qint64>::max();
+    constexpr qint64 min = std::numeric_limits<qint64>::min();
+    qint64 result = 0;
+    // Accumulate on the negative side, which reaches one further than the positive one.
+    for (; i < n && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i) {
+        const int digit = text.at(i).unicode() - u'0';
+        if (result < (min + digit) / 10)
+            return negative ? min : max;
+        result = result * 10 - digit;
+    }
+    if (negative)
+        return result;
+    return result == min ? max : -result;
+}
+
 qint64 integerOf(const QJsonValue& value) {
     return integerOfAny(value);
 }

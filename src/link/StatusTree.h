@@ -43,6 +43,8 @@ QString textOf(const QJsonValue& value);
 // "integer of": numbers truncated toward zero, booleans 1 and 0, texts by their leading decimal integer
 // (leading white space and one sign skipped, up to the first non-digit; 0 without digits), anything else 0.
 qint64 integerOf(const QJsonValue& value);
+// "integer of" a text, also a part of one (the hour of "6:30"), without making a value of it.
+qint64 integerOfText(QStringView text);
 // "flag of": the integer is not 0.
 inline bool flagOf(const QJsonValue& value) {
     return integerOf(value) != 0;

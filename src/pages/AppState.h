@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <array>
+#include <optional>
+
 namespace otthon {
 
 // Everything process-wide: the status model, and the values that one page kind uses but that outlive a single
@@ -25,6 +28,11 @@ struct AppState {
     // The thermostats' pending mode words ("fűtésre" / "hűtésre"), read when the user answers the alert.
     QString NappaliSwitchText;
     QString HaloSwitchText;
+
+    // The irrigation switches as zone switching last read or set them: whole irrigation, master, zones 1 to
+    // 6; none when the reply did not say. TeljesOntozoBe: the whole irrigation is on.
+    std::optional<std::array<bool, 8>> ZonaAllapot;
+    bool TeljesOntozoBe = false;
 
     // The station index chosen on the radio wheel, as sent in the radio-on command.
     QString RadioAdoText;

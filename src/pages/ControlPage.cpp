@@ -7,10 +7,15 @@
 
 namespace otthon {
 
-ControlPage::ControlPage(PageContext& context, const QString& restorationIdentifier, QObject* parent)
-    : Screen(restorationIdentifier, parent), ConnectionImage(new ImageView(this)), context_(context) {
-    ConnectionImage->setImage(QString::fromLatin1(NoConnectionImage));
-    addOutlet(QStringLiteral("ConnectionImage"), ConnectionImage);
+ControlPage::ControlPage(PageContext& context, const QString& restorationIdentifier, QObject* parent,
+                         Connection connection)
+    : Screen(restorationIdentifier, parent),
+      ConnectionImage(connection == Connection::Shown
+                          ? makeOutlet<ImageView>(QStringLiteral("ConnectionImage"))
+                          : nullptr),
+      context_(context) {
+    if (ConnectionImage)
+        ConnectionImage->setImage(QString::fromLatin1(NoConnectionImage));
 }
 
 void ControlPage::startRefreshTimer() {
@@ -50,14 +55,16 @@ void ControlPage::startHoldTimer() {
     QPointer<ControlPage> page(this);
     PageContext& context = context_;
     bool* ready = readyFlag();
-    timer = context.scheduler().after(HoldInterval, [page, &context, ready] {
+    const bool clearsCommand = holdEndClearsCommand();
+    timer = context.scheduler().after(HoldInterval, [page, &context, ready, clearsCommand] {
         if (page) {
             page->updateActivityIndicator();
             return;
         }
         if (ready)
             *ready = true;
-        context.model().CommandInFlight = false;
+        if (clearsCommand)
+            context.model().CommandInFlight = false;
     });
 }
 
@@ -73,7 +80,8 @@ void ControlPage::updateActivityIndicator() {
     context_.scheduler().invalidate(timer);
     if (bool* ready = readyFlag())
         *ready = true;
-    model().CommandInFlight = false;
+    if (holdEndClearsCommand())
+        model().CommandInFlight = false;
     SET();
     afterHold();
     if (spinner_)

@@ -26,7 +26,10 @@ public:
     // Head labels sit on the platform's dark grey at 0.8 alpha.
     static QColor headBackground() { return QColor::fromRgbF(1.0 / 3.0, 1.0 / 3.0, 1.0 / 3.0, 0.8); }
 
-    ControlPage(PageContext& context, const QString& restorationIdentifier, QObject* parent = nullptr);
+    // A page without the connection indication has no ConnectionImage (null).
+    enum class Connection { Shown, NotShown };
+    ControlPage(PageContext& context, const QString& restorationIdentifier, QObject* parent = nullptr,
+                Connection connection = Connection::Shown);
 
     ImageView* connectionImage() const { return ConnectionImage; }
     ImageView* const ConnectionImage;
@@ -37,8 +40,9 @@ public:
     void rtimer();
     // Sends the page's command and starts the hold.
     virtual void beallitas();
-    // Enables (or unlocks) the page's controls from its ready flag.
-    void SET();
+    // Enables (or unlocks) the page's controls from its ready flag; a page whose controls also follow other
+    // state gates them itself.
+    virtual void SET();
     // End of the hold.
     virtual void updateActivityIndicator();
 
@@ -57,10 +61,15 @@ protected:
     void setSpinner(ActivityIndicator* spinner) { spinner_ = spinner; }
     ActivityIndicator* spinner() const { return spinner_; }
     // ConnectionImage hidden exactly when connected.
-    void showConnection() { ConnectionImage->setHidden(model().Connected); }
+    void showConnection() {
+        if (ConnectionImage)
+            ConnectionImage->setHidden(model().Connected);
+    }
 
     // What a page with the apply half tells the blocks.
     virtual bool refreshWaitsForCommand() const { return true; }
+    // The end of a hold clears CommandInFlight, unless the page leaves that to others.
+    virtual bool holdEndClearsCommand() const { return true; }
     virtual bool* readyFlag() { return nullptr; }
     // Controls whose enabled state SET sets, in order; then those whose touch it locks instead.
     virtual QList<ViewElement*> gatedControls() const { return {}; }

@@ -55,6 +55,16 @@ QStringList AutomationClient::sent() {
     return commands;
 }
 
+QJsonObject AutomationClient::waitUntil(const std::function<bool(const QJsonObject&)>& done, double seconds) {
+    QJsonObject now = state();
+    const double end = now.value("time").toDouble() + seconds;
+    while (!done(now) && now.value("time").toDouble() < end) {
+        ask({{"do", "wait"}, {"seconds", 0.25}});
+        now = state();
+    }
+    return now;
+}
+
 bool AutomationClient::exitsCleanly(int timeoutMs) {
     return process_.waitForFinished(timeoutMs) && process_.exitStatus() == QProcess::NormalExit &&
            process_.exitCode() == 0;
@@ -62,6 +72,10 @@ bool AutomationClient::exitsCleanly(int timeoutMs) {
 
 QJsonObject elementOf(const QJsonObject& state, const QString& name) {
     return state.value("elements").toObject().value(name).toObject();
+}
+
+QJsonObject modelOf(const QJsonObject& state) {
+    return state.value("model").toObject();
 }
 
 } // namespace otthon::testing

@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <functional>
+
 namespace otthon::testing {
 
 // Runs the app binary with --automation and speaks the protocol: one request line out, one answer line back.
@@ -26,6 +28,8 @@ public:
     QJsonObject state() { return ask({{"do", "state"}}); }
     // Every command the app has sent so far, polls as "".
     QStringList sent();
+    // Asks for the state until `done` holds or `seconds` of the app's time have passed; the last state.
+    QJsonObject waitUntil(const std::function<bool(const QJsonObject&)>& done, double seconds = 10);
     // The end of the app's standard input.
     void closeInput() { process_.closeWriteChannel(); }
     // True when the app ended by itself with exit code 0 within `timeoutMs`.
@@ -36,7 +40,8 @@ private:
     QByteArray received_;
 };
 
-// The element named `name` in a "state" answer.
+// The element named `name` in a "state" answer, and its status model.
 QJsonObject elementOf(const QJsonObject& state, const QString& name);
+QJsonObject modelOf(const QJsonObject& state);
 
 } // namespace otthon::testing

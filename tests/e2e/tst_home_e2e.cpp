@@ -16,7 +16,7 @@ class HomeEndToEndTest : public QObject {
 
     QJsonObject ask(const QJsonObject& request) { return app.ask(request); }
     bool ok(const QJsonObject& request) { return ask(request).value("ok").toBool(); }
-    static QJsonObject model(const QJsonObject& state) { return state.value("model").toObject(); }
+    static QJsonObject model(const QJsonObject& state) { return modelOf(state); }
     static QJsonValue reply(const QJsonObject& state, int element, int row, int column) {
         return model(state)
             .value("StatusDocument")
@@ -27,16 +27,7 @@ class HomeEndToEndTest : public QObject {
             .toArray()
             .at(column);
     }
-    // Polls the app's state until `done` holds, for at most `seconds` of the app's time.
-    QJsonObject waitUntil(const std::function<bool(const QJsonObject&)>& done, double seconds = 10) {
-        QJsonObject state = app.state();
-        const double end = state.value("time").toDouble() + seconds;
-        while (!done(state) && state.value("time").toDouble() < end) {
-            app.ask({{"do", "wait"}, {"seconds", 0.25}});
-            state = app.state();
-        }
-        return state;
-    }
+    QJsonObject waitUntil(const std::function<bool(const QJsonObject&)>& done) { return app.waitUntil(done); }
     bool enabled(const QString& name) {
         const auto isEnabled = [&](const QJsonObject& s) {
             return elementOf(s, name).value("enabled").toBool();

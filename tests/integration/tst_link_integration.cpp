@@ -99,9 +99,6 @@ private slots:
         QTest::newRow("bedroom") << commands::thermostat("Halo", 17.2f, true) << 2 << 0 << 1 << "17";
         QTest::newRow("radio on station") << commands::radioOn(42.7f, "3") << 3 << 0 << 1 << "3";
         QTest::newRow("pool off") << commands::poolCirculation(false) << 3 << 1 << 2 << "0";
-        QTest::newRow("zone 3") << commands::irrigationSwitches(
-                                       {true, true, false, false, true, false, false, false})
-                                << 3 << 6 << 2 << "1";
     }
     void eachCommandChangesTheNextReply() {
         QFETCH(QString, command);
@@ -117,41 +114,8 @@ private slots:
         QVERIFY(rig.alerts.shown().empty());
     }
 
-    void schedulesAddUpdateAndDelete_data() {
-        QTest::addColumn<int>("element");
-        QTest::newRow("pool") << 5;
-        QTest::newRow("irrigation") << 1;
-    }
-    void schedulesAddUpdateAndDelete() {
-        QFETCH(int, element);
-        const bool pool = element == 5;
-        Rig rig;
-        QVERIFY(rig.start());
-        QVERIFY(rig.exchange(commands::poll()));
-        const int rows = rig.model->StatusDocument.rowCount(element);
-        QVERIFY(rows > 0);
-
-        QVERIFY(rig.exchange(pool ? commands::poolAdd() : commands::irrigationAdd()));
-        QCOMPARE(rig.model->StatusDocument.rowCount(element), rows + 1);
-        const int added = rows;
-        const int start = pool ? 0 : 1;
-        QCOMPARE(textOf(rig.cell(element, added, start)), QStringLiteral("0:0"));
-
-        // Move the placeholder to 7:05 for 20 minutes (zone 3), as the slot editors do.
-        const QString oldStart = textOf(rig.cell(element, added, start));
-        const QString oldDuration = textOf(rig.cell(element, added, start + 1));
-        QVERIFY(rig.exchange(pool ? commands::poolUpdate(7, 5, 20, oldStart, oldDuration)
-                                  : commands::irrigationUpdate(7, 5, 20, "Z3", oldStart, oldDuration, "Z1")));
-        QCOMPARE(textOf(rig.cell(element, added, start)), QStringLiteral("7:5"));
-        QCOMPARE(textOf(rig.cell(element, added, start + 1)), QStringLiteral("20"));
-        if (!pool)
-            QCOMPARE(textOf(rig.cell(element, added, 0)), QStringLiteral("Z3"));
-
-        QVERIFY(rig.exchange(pool ? commands::poolDelete("7:5", "20")
-                                  : commands::irrigationDelete("7:5", "20", "Z3")));
-        QCOMPARE(rig.model->StatusDocument.rowCount(element), rows);
-        QCOMPARE(rig.model->StatusDocument.at(6, 0).toString(), QStringLiteral("OK"));
-    }
+    // The schedules' slot commands and the irrigation switches go the whole way in tst_pool_e2e and
+    // tst_irrigation_e2e.
 
     void aRefusedSettingRaisesTheAlert() {
         Rig rig;

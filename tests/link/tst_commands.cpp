@@ -26,13 +26,7 @@ private slots:
         row("radio off", cmd::radioOff(), "?dt=radio:KI");
         row("pool circulation on", cmd::poolCirculation(true), "?dt=Allsett:Medence:1");
         row("pool circulation off", cmd::poolCirculation(false), "?dt=Allsett:Medence:0");
-        row("pool add", cmd::poolAdd(), "?dt=Pooladd:0:0:0");
-        row("pool delete", cmd::poolDelete("6:30", "15"), "?dt=Pooldel:6:30:15");
         row("pool update", cmd::poolUpdate(7, 5, 20, "6 30", "1#5"), "?dt=Poolup:7:5:20:6%2030:1%235");
-        row("irrigation switches",
-            cmd::irrigationSwitches({true, true, false, false, true, false, false, true}),
-            "?dt=Ontozosett:1:1:0:0:1:0:0:1");
-        row("irrigation add", cmd::irrigationAdd(), "?dt=Ontozoadd:0:0:0:Z1");
         row("irrigation update", cmd::irrigationUpdate(7, 5, 20, "Z 3", "6 30", "1 5", "Z 2"),
             "?dt=Ontozoup:7:5:20:Z%203:6%2030:1%205:Z%202");
 

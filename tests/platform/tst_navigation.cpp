@@ -4,7 +4,6 @@
 #include "platform/ui/Navigation.h"
 
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace otthon;
@@ -42,26 +41,6 @@ class TestNavigation : public QObject {
 
 private slots:
     void init() { shared = {}; }
-
-    void aTransitionRunsAfterTheHandlerHasReturned() {
-        Navigation navigation(scheduler);
-        registerEditor(navigation, shared);
-        QSignalSpy stack(&navigation, &Navigation::stackChanged);
-        // The list's row handler: transition first, then store the index the editor reads.
-        QVERIFY(navigation.perform("medence"));
-        shared.slotIndex = 2;
-        QCOMPARE(navigation.depth(), 0);
-        scheduler.runDue();
-        QCOMPARE(stack.count(), 1);
-        QCOMPARE(shared.events, QStringList{"loaded 2"});
-        QVERIFY(qobject_cast<Editor*>(navigation.top()));
-        QCOMPARE(navigation.top()->navigation(), &navigation);
-
-        QVERIFY(!navigation.perform("ontozo"));
-        QVERIFY(!navigation.instantiate("ontozo"));
-        scheduler.runDue();
-        QCOMPARE(navigation.depth(), 1);
-    }
 
     void backPopsAndDeletesTheTopLater() {
         Navigation navigation(scheduler);

@@ -69,7 +69,9 @@ class ScenesTest : public QObject {
 private slots:
     void everyScreenSceneLoadsCleanly_data() {
         QTest::addColumn<QString>("identifier");
-        for (const char* id : {"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió"})
+        for (const char* id :
+             {"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió", "MedenceTabla", "medence",
+              "MedenceOsszefoglalas", "OntozoKiBe", "OntozoTable", "ontozo", "OntozoOsszefoglalas"})
             QTest::newRow(id) << QString::fromUtf8(id);
     }
     void everyScreenSceneLoadsCleanly() {
@@ -112,6 +114,22 @@ private slots:
         while (app.root().swipe(1))
             QVERIFY(QQuickTest::qWaitForPolish(window));
         QCOMPARE(app.root().currentIndex(), 5);
+
+        // A sub-screen, with its back bar, over the carousel: the keys leave the carousel alone, even when it
+        // had the focus, and Escape goes back; then the arrows turn the carousel again.
+        QQuickItem* carousel = shownItems(window, "QQuickSwipeView").value(0);
+        QVERIFY(carousel);
+        carousel->forceActiveFocus();
+        QVERIFY(app.navigation().perform(QStringLiteral("MedenceTabla")));
+        QTRY_COMPARE(app.navigation().depth(), 1);
+        QTest::keyClick(window, Qt::Key_Left);
+        QCOMPARE(carousel->property("currentIndex").toInt(), 5);
+        QCOMPARE(app.root().currentIndex(), 5);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_COMPARE(app.navigation().depth(), 0);
+        QTest::keyClick(window, Qt::Key_Left);
+        QCOMPARE(app.root().currentIndex(), 4);
+        QVERIFY(app.root().swipe(1));
 
         // Each size is drawn before the next comes.
         QSignalSpy frames(window, &QQuickWindow::frameSwapped);

@@ -20,6 +20,7 @@ ApplicationWindow {
     // Everything under the dialog. A key that no focused control under it takes comes here: the arrows turn
     // the carousel.
     FocusScope {
+        id: underDialog
         anchors.fill: parent
         focus: true
         Keys.onLeftPressed: if (carousel.visible) window.root.swipe(-1)
@@ -38,10 +39,15 @@ ApplicationWindow {
             anchors.fill: parent
             readonly property QtObject screen: window.navigation.top
             active: screen !== null
+            // Back from a sub-screen, the keys come here again.
+            onActiveChanged: if (!active) underDialog.forceActiveFocus()
             sourceComponent: active ? sceneHolder : null
             Component {
                 id: sceneHolder
-                SceneLoader { page: subScreen.screen }
+                SubScreen {
+                    page: subScreen.screen
+                    navigation: window.navigation
+                }
             }
         }
     }

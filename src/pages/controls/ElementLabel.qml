@@ -7,6 +7,7 @@ Rectangle {
     property QtObject element: null
     property alias font: text.font
     property alias horizontalAlignment: text.horizontalAlignment
+    property alias wrapMode: text.wrapMode
     property color textColor: "white"
 
     visible: element !== null && !element.hidden

@@ -16,6 +16,8 @@ Item {
     implicitHeight: control.implicitHeight
     visible: element !== null && !element.hidden
     rotation: element ? element.rotation : 0
+    // A switch that ignores touches looks it.
+    opacity: control.enabled ? 1 : 0.45
 
     Rectangle {
         anchors.fill: parent

@@ -13,19 +13,7 @@ constexpr int Kapu1Tag = 1001;
 constexpr int Kapu2Tag = 1002;
 } // namespace
 
-Kulso::Kulso(PageContext& context, QObject* parent)
-    : ControlPage(context, QStringLiteral("Külső"), parent), KulsoTmpLabel(new Label(this)),
-      KulsoHumLabel(new Label(this)), KulsoLegnyomas(new Label(this)), OKLabel(new Label(this)),
-      Kapu1(new Button(this)), Kapu2(new Button(this)), KulsoHead(new Label(this)),
-      KulsoSpiner(new ActivityIndicator(this)) {
-    addOutlet(QStringLiteral("KulsoTmpLabel"), KulsoTmpLabel);
-    addOutlet(QStringLiteral("KulsoHumLabel"), KulsoHumLabel);
-    addOutlet(QStringLiteral("KulsoLegnyomas"), KulsoLegnyomas);
-    addOutlet(QStringLiteral("OKLabel"), OKLabel);
-    addOutlet(QStringLiteral("Kapu1"), Kapu1);
-    addOutlet(QStringLiteral("Kapu2"), Kapu2);
-    addOutlet(QStringLiteral("KulsoHead"), KulsoHead);
-    addOutlet(QStringLiteral("KulsoSpiner"), KulsoSpiner);
+Kulso::Kulso(PageContext& context, QObject* parent) : ControlPage(context, QStringLiteral("Külső"), parent) {
     setSpinner(KulsoSpiner);
     // Texts that come from the layout.
     KulsoHead->setText(QStringLiteral("Külső"));

@@ -12,14 +12,15 @@ namespace otthon {
 // reports.
 class Kulso : public ControlPage {
     Q_OBJECT
-    Q_PROPERTY(otthon::Label* KulsoTmpLabel MEMBER KulsoTmpLabel CONSTANT)
-    Q_PROPERTY(otthon::Label* KulsoHumLabel MEMBER KulsoHumLabel CONSTANT)
-    Q_PROPERTY(otthon::Label* KulsoLegnyomas MEMBER KulsoLegnyomas CONSTANT)
-    Q_PROPERTY(otthon::Label* OKLabel MEMBER OKLabel CONSTANT)
-    Q_PROPERTY(otthon::Button* Kapu1 MEMBER Kapu1 CONSTANT)
-    Q_PROPERTY(otthon::Button* Kapu2 MEMBER Kapu2 CONSTANT)
-    Q_PROPERTY(otthon::Label* KulsoHead MEMBER KulsoHead CONSTANT)
-    Q_PROPERTY(otthon::ActivityIndicator* KulsoSpiner MEMBER KulsoSpiner CONSTANT)
+    OTTHON_OUTLET(Label, KulsoTmpLabel)
+    OTTHON_OUTLET(Label, KulsoHumLabel)
+    OTTHON_OUTLET(Label, KulsoLegnyomas)
+    OTTHON_OUTLET(Label, OKLabel)
+    OTTHON_OUTLET(Button, Kapu1)
+    OTTHON_OUTLET(Button, Kapu2)
+    OTTHON_OUTLET(Label, KulsoHead)
+    OTTHON_OUTLET(ActivityIndicator, KulsoSpiner)
+    // The gates' recognisers are made when the page loads; they are not outlets.
     Q_PROPERTY(otthon::LongPress* LPG_Kapu1 MEMBER LPG_Kapu1 CONSTANT)
     Q_PROPERTY(otthon::LongPress* LPG_Kapu2 MEMBER LPG_Kapu2 CONSTANT)
 
@@ -40,14 +41,6 @@ public:
     void Kapu1timer();
     void Kapu2timer();
 
-    Label* KulsoTmpLabel;
-    Label* KulsoHumLabel;
-    Label* KulsoLegnyomas;
-    Label* OKLabel;
-    Button* Kapu1;
-    Button* Kapu2;
-    Label* KulsoHead;
-    ActivityIndicator* KulsoSpiner;
     LongPress* LPG_Kapu1 = nullptr;
     LongPress* LPG_Kapu2 = nullptr;
 

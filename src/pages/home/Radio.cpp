@@ -11,21 +11,7 @@ namespace {
 constexpr char16_t VolumeSign = u'⁒';
 } // namespace
 
-Radio::Radio(PageContext& context, QObject* parent)
-    : ControlPage(context, QStringLiteral("Rádió"), parent), RadioAdok(new Picker(this)),
-      RadioPicker(RadioAdok), RadioSlider(new Slider(this)), RadioVolume(new Label(this)),
-      RadioUp(new Button(this)), RadioDown(new Button(this)), RadioPlay(new Button(this)),
-      RadioStop(new Button(this)), RadioIndicator(new ActivityIndicator(this)), RadioHead(new Label(this)) {
-    addOutlet(QStringLiteral("RadioAdok"), RadioAdok);
-    addOutlet(QStringLiteral("RadioPicker"), RadioPicker);
-    addOutlet(QStringLiteral("RadioSlider"), RadioSlider);
-    addOutlet(QStringLiteral("RadioVolume"), RadioVolume);
-    addOutlet(QStringLiteral("RadioUp"), RadioUp);
-    addOutlet(QStringLiteral("RadioDown"), RadioDown);
-    addOutlet(QStringLiteral("RadioPlay"), RadioPlay);
-    addOutlet(QStringLiteral("RadioStop"), RadioStop);
-    addOutlet(QStringLiteral("RadioIndicator"), RadioIndicator);
-    addOutlet(QStringLiteral("RadioHead"), RadioHead);
+Radio::Radio(PageContext& context, QObject* parent) : ControlPage(context, QStringLiteral("Rádió"), parent) {
     setSpinner(RadioIndicator);
 
     // What the layout gives: texts, the volume range, the wheel's data source and the actions.

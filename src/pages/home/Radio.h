@@ -15,15 +15,17 @@ namespace otthon {
 // While the station list is empty the wheel has no names, no station is chosen and play stays disabled.
 class Radio : public ControlPage {
     Q_OBJECT
-    Q_PROPERTY(otthon::Picker* RadioAdok MEMBER RadioAdok CONSTANT)
-    Q_PROPERTY(otthon::Slider* RadioSlider MEMBER RadioSlider CONSTANT)
-    Q_PROPERTY(otthon::Label* RadioVolume MEMBER RadioVolume CONSTANT)
-    Q_PROPERTY(otthon::Button* RadioUp MEMBER RadioUp CONSTANT)
-    Q_PROPERTY(otthon::Button* RadioDown MEMBER RadioDown CONSTANT)
-    Q_PROPERTY(otthon::Button* RadioPlay MEMBER RadioPlay CONSTANT)
-    Q_PROPERTY(otthon::Button* RadioStop MEMBER RadioStop CONSTANT)
-    Q_PROPERTY(otthon::ActivityIndicator* RadioIndicator MEMBER RadioIndicator CONSTANT)
-    Q_PROPERTY(otthon::Label* RadioHead MEMBER RadioHead CONSTANT)
+    // One wheel serves as both outlets: INIT positions it as RadioPicker and reads it back as RadioAdok.
+    OTTHON_OUTLET(Picker, RadioAdok)
+    OTTHON_OUTLET_ALIAS(RadioPicker, RadioAdok)
+    OTTHON_OUTLET(Slider, RadioSlider)
+    OTTHON_OUTLET(Label, RadioVolume)
+    OTTHON_OUTLET(Button, RadioUp)
+    OTTHON_OUTLET(Button, RadioDown)
+    OTTHON_OUTLET(Button, RadioPlay)
+    OTTHON_OUTLET(Button, RadioStop)
+    OTTHON_OUTLET(ActivityIndicator, RadioIndicator)
+    OTTHON_OUTLET(Label, RadioHead)
 
 public:
     // The wheel's rows, and the middle row near which it opens.
@@ -57,18 +59,6 @@ public:
     // The wheel's data source and delegate.
     QString titleForRow(int row) const;
     void didSelectRow();
-
-    // One wheel serves as both outlets: INIT positions it as RadioPicker and reads it back as RadioAdok.
-    Picker* RadioAdok;
-    Picker* RadioPicker;
-    Slider* RadioSlider;
-    Label* RadioVolume;
-    Button* RadioUp;
-    Button* RadioDown;
-    Button* RadioPlay;
-    Button* RadioStop;
-    ActivityIndicator* RadioIndicator;
-    Label* RadioHead;
 
 protected:
     bool* readyFlag() override { return &context().state.RadioReady; }

@@ -16,20 +16,7 @@ QString degrees(const QString& number) {
 } // namespace
 
 Thermostat::Thermostat(PageContext& context, const ThermostatTwin& twin, QObject* parent)
-    : ControlPage(context, twin.restorationIdentifier.toString(), parent), TmpDB(new Label(this)),
-      ParaDB(new Label(this)), TmpTxt(new Label(this)), TmpSlider(new Slider(this)), TmpBtn(new Button(this)),
-      PluszBtn(new Button(this)), MinuszBtn(new Button(this)), Futes(new Switch(this)),
-      Spiner(new ActivityIndicator(this)), Head(new Label(this)), twin_(twin) {
-    addOutlet(twin.tmpDB.toString(), TmpDB);
-    addOutlet(twin.paraDB.toString(), ParaDB);
-    addOutlet(twin.tmpTxt.toString(), TmpTxt);
-    addOutlet(twin.slider.toString(), TmpSlider);
-    addOutlet(twin.tmpBtn.toString(), TmpBtn);
-    addOutlet(twin.pluszBtn.toString(), PluszBtn);
-    addOutlet(twin.minuszBtn.toString(), MinuszBtn);
-    addOutlet(twin.futes.toString(), Futes);
-    addOutlet(twin.spiner.toString(), Spiner);
-    addOutlet(twin.head.toString(), Head);
+    : ControlPage(context, twin.restorationIdentifier.toString(), parent), twin_(twin) {
     setSpinner(Spiner);
 
     // What the layout gives: texts, the setpoint range, and which control triggers which action.

@@ -16,16 +16,20 @@ namespace otthon {
 // for both rooms.
 class Thermostat : public ControlPage {
     Q_OBJECT
-    Q_PROPERTY(otthon::Label* TmpDB MEMBER TmpDB CONSTANT)
-    Q_PROPERTY(otthon::Label* ParaDB MEMBER ParaDB CONSTANT)
-    Q_PROPERTY(otthon::Label* TmpTxt MEMBER TmpTxt CONSTANT)
-    Q_PROPERTY(otthon::Slider* TmpSlider MEMBER TmpSlider CONSTANT)
-    Q_PROPERTY(otthon::Button* TmpBtn MEMBER TmpBtn CONSTANT)
-    Q_PROPERTY(otthon::Button* PluszBtn MEMBER PluszBtn CONSTANT)
-    Q_PROPERTY(otthon::Button* MinuszBtn MEMBER MinuszBtn CONSTANT)
-    Q_PROPERTY(otthon::Switch* Futes MEMBER Futes CONSTANT)
-    Q_PROPERTY(otthon::ActivityIndicator* Spiner MEMBER Spiner CONSTANT)
-    Q_PROPERTY(otthon::Label* Head MEMBER Head CONSTANT)
+
+    // Set first: the outlets below are filed under the names it gives.
+    const ThermostatTwin& twin_;
+
+    OTTHON_NAMED_OUTLET(Label, TmpDB, twin_.tmpDB.toString())
+    OTTHON_NAMED_OUTLET(Label, ParaDB, twin_.paraDB.toString())
+    OTTHON_NAMED_OUTLET(Label, TmpTxt, twin_.tmpTxt.toString())
+    OTTHON_NAMED_OUTLET(Slider, TmpSlider, twin_.slider.toString())
+    OTTHON_NAMED_OUTLET(Button, TmpBtn, twin_.tmpBtn.toString())
+    OTTHON_NAMED_OUTLET(Button, PluszBtn, twin_.pluszBtn.toString())
+    OTTHON_NAMED_OUTLET(Button, MinuszBtn, twin_.minuszBtn.toString())
+    OTTHON_NAMED_OUTLET(Switch, Futes, twin_.futes.toString())
+    OTTHON_NAMED_OUTLET(ActivityIndicator, Spiner, twin_.spiner.toString())
+    OTTHON_NAMED_OUTLET(Label, Head, twin_.head.toString())
 
 public:
     // The setpoint range of the slider, in whole degrees Celsius: what the controller accepts.
@@ -53,17 +57,6 @@ public:
     // The mode confirmation: 0 is "Mégsem", anything else "Rendben".
     void alertViewClickedButtonAtIndex(int buttonIndex);
 
-    Label* TmpDB;
-    Label* ParaDB;
-    Label* TmpTxt;
-    Slider* TmpSlider;
-    Button* TmpBtn;
-    Button* PluszBtn;
-    Button* MinuszBtn;
-    Switch* Futes;
-    ActivityIndicator* Spiner;
-    Label* Head;
-
 protected:
     bool* readyFlag() override { return &(context().state.*twin_.ready); }
     QList<ViewElement*> gatedControls() const override;
@@ -75,7 +68,6 @@ private:
     void step(float delta);
     QString& switchText() const { return context().state.*twin_.switchText; }
 
-    const ThermostatTwin& twin_;
     bool heating_ = true; // the mode read for the command being applied
 };
 

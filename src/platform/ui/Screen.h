@@ -9,6 +9,24 @@
 
 #include <utility>
 
+// Declares an outlet of a screen in one line: the property QML reads, the member the page logic uses, and the
+// element itself, made by the member's initializer and filed under the member's name. Outlets are filed in
+// the order they are declared. The declaration leaves the class in a public section.
+//
+//     OTTHON_OUTLET(Label, KulsoTmpLabel)
+#define OTTHON_OUTLET(Type, Name) OTTHON_NAMED_OUTLET(Type, Name, QStringLiteral(#Name))
+// The same, filed under `outletName` (a QString expression, evaluated as the screen is made), for screens
+// whose outlet names depend on what they show while QML reads one property name.
+#define OTTHON_NAMED_OUTLET(Type, Name, outletName)                                                          \
+    Q_PROPERTY(otthon::Type* Name MEMBER Name CONSTANT)                                                      \
+public:                                                                                                      \
+    otthon::Type* Name = makeOutlet<otthon::Type>(outletName);
+// A second outlet name for an element declared before: the page sets it up under one name and reads it under
+// the other.
+#define OTTHON_OUTLET_ALIAS(Name, Of)                                                                        \
+public:                                                                                                      \
+    decltype(Of) Name = fileAs(QStringLiteral(#Name), Of);
+
 namespace otthon {
 
 class Navigation;
@@ -42,6 +60,11 @@ public:
     // Creates an element of type T (constructor arguments, then the parent) and files it under `name`.
     template <class T, class... Args> T* makeOutlet(const QString& name, Args&&... args) {
         auto* element = new T(std::forward<Args>(args)..., this);
+        addOutlet(name, element);
+        return element;
+    }
+    // Files an element that is already an outlet under one more name.
+    template <class T> T* fileAs(const QString& name, T* element) {
         addOutlet(name, element);
         return element;
     }

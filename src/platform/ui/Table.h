@@ -2,8 +2,8 @@
 
 #include "platform/ui/ViewElement.h"
 
+#include <QAbstractListModel>
 #include <QList>
-#include <QVariantList>
 
 namespace otthon {
 
@@ -19,13 +19,30 @@ struct TableRow {
     bool operator==(const TableRow&) const = default;
 };
 
-// A list of one section. The page sets the rows whenever it reloads; QML shows `rows`. In edit mode each row
+// The rows as a list model for QML views, with the roles text, detail, accessory ("none" | "disclosure")
+// and style ("none" | "delete" | "insert"). A reload reports only the rows that changed, so a view keeps its
+// place and makes delegates only for the rows it shows.
+class TableRowModel : public QAbstractListModel {
+public:
+    enum Role { Text = Qt::UserRole + 1, Detail, Accessory, Style };
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    const QList<TableRow>& rows() const { return rows_; }
+    void setRows(const QList<TableRow>& rows);
+
+private:
+    QList<TableRow> rows_;
+};
+
+// A list of one section. The page sets the rows whenever it reloads; QML shows `model`. In edit mode each row
 // shows the control of its style, and rows cannot be selected unless allowsSelectionDuringEditing is set.
 class Table : public ViewElement {
     Q_OBJECT
-    // Each row as {"text", "detail", "accessory": "none" | "disclosure", "style": "none" | "delete" |
-    // "insert"}.
-    Q_PROPERTY(QVariantList rows READ rowsForQml NOTIFY rowsChanged)
+    Q_PROPERTY(QAbstractItemModel* model READ model CONSTANT)
     Q_PROPERTY(bool editing READ isEditing NOTIFY editingChanged)
     Q_PROPERTY(
         QString deleteConfirmationTitle READ deleteConfirmationTitle NOTIFY deleteConfirmationTitleChanged)
@@ -40,9 +57,10 @@ public:
     // Adds "editing" and "rows" (each {"text", "accessory": null | "disclosure", "style"}).
     QJsonObject describe() const override;
 
-    const QList<TableRow>& rows() const { return rows_; }
-    int rowCount() const { return int(rows_.size()); }
+    const QList<TableRow>& rows() const { return model_.rows(); }
+    int rowCount() const { return int(rows().size()); }
     void setRows(const QList<TableRow>& rows);
+    QAbstractItemModel* model() { return &model_; }
     bool isEditing() const { return editing_; }
     void setEditing(bool editing);
     QString deleteConfirmationTitle() const { return deleteTitle_; }
@@ -65,9 +83,7 @@ signals:
     void rowCommitted(int row, int style);
 
 private:
-    QVariantList rowsForQml() const;
-
-    QList<TableRow> rows_;
+    TableRowModel model_;
     bool editing_ = false;
     bool selectDuringEditing_ = false;
     QString deleteTitle_;

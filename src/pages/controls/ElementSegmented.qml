@@ -1,0 +1,52 @@
+import QtQuick
+
+// A segmented control element: its segments side by side, the selected one filled. A touch on a segment goes
+// to the element; selections the page makes never come back.
+Rectangle {
+    id: control
+
+    property QtObject element: null
+    readonly property bool usable: element !== null && element.acceptsGestures
+
+    visible: element !== null && !element.hidden
+    implicitWidth: 200
+    implicitHeight: 44
+    radius: 8
+    color: Qt.rgba(0, 0, 0, 0.45)
+    border.color: usable ? "white" : Qt.rgba(0.7, 0.7, 0.7, 1)
+    border.width: 1.5
+
+    Row {
+        anchors.fill: parent
+        anchors.margins: 3
+
+        Repeater {
+            model: control.element ? control.element.titles : []
+
+            Rectangle {
+                required property int index
+                required property string modelData
+                readonly property bool selected: control.element !== null && control.element.selectedIndex === index
+
+                width: parent.width / Math.max(1, control.element.titles.length)
+                height: parent.height
+                radius: 6
+                color: selected ? (control.usable ? "white" : Qt.rgba(0.7, 0.7, 0.7, 1)) : "transparent"
+
+                Text {
+                    anchors.centerIn: parent
+                    text: parent.modelData
+                    font.pixelSize: 18
+                    font.bold: parent.selected
+                    color: parent.selected ? "#1b3a57" : (control.usable ? "white" : Qt.rgba(0.75, 0.75, 0.75, 1))
+                }
+
+                MouseArea {
+                    anchors.fill: parent
+                    enabled: control.usable
+                    onClicked: control.element.select(parent.index)
+                }
+            }
+        }
+    }
+}

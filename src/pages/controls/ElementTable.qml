@@ -1,0 +1,142 @@
+import QtQuick
+import QtQuick.Controls
+
+// A table element as a list of rows, made only as they scroll into view. Outside edit mode a touch on a row
+// selects it. In edit mode a row shows the control of its style: the red minus uncovers the row's delete
+// button (the element's confirmation title) and that button deletes; the green plus inserts.
+ListView {
+    id: list
+
+    property QtObject element: null
+    readonly property bool usable: element !== null && element.acceptsGestures
+    readonly property bool editing: element !== null && element.editing
+    // The row whose delete button is uncovered, or -1.
+    property int confirming: -1
+
+    visible: element !== null && !element.hidden
+    model: element ? element.model : null
+    clip: true
+    spacing: 1
+    boundsBehavior: Flickable.StopAtBounds
+    onEditingChanged: confirming = -1
+    onCountChanged: confirming = -1
+    ScrollIndicator.vertical: ScrollIndicator {}
+
+    delegate: Rectangle {
+        id: row
+
+        required property int index
+        required property string text
+        required property string accessory
+        required property string style
+        readonly property bool confirmingHere: list.confirming === index
+
+        width: ListView.view.width
+        height: 56
+        color: Qt.rgba(1, 1, 1, list.usable ? 0.82 : 0.6)
+
+        // A touch on the row itself: a selection, or it covers an uncovered delete button again.
+        MouseArea {
+            anchors.fill: parent
+            enabled: list.usable
+            onClicked: {
+                if (list.confirming >= 0)
+                    list.confirming = -1
+                else if (list.editing && row.style === "insert")
+                    list.element.commit(row.index, 2)
+                else if (!list.editing)
+                    list.element.select(row.index)
+            }
+        }
+
+        Rectangle {
+            id: control
+            anchors.left: parent.left
+            anchors.leftMargin: 12
+            anchors.verticalCenter: parent.verticalCenter
+            // In edit mode every row keeps the control's place, so that the texts stay in line.
+            width: list.editing ? 28 : 0
+            height: 28
+            radius: 14
+            visible: list.editing && row.style !== "none"
+            color: row.style === "insert" ? "#2e9d3e" : "#d93a32"
+            opacity: list.usable ? 1 : 0.5
+            rotation: row.confirmingHere ? -90 : 0
+            Behavior on rotation { NumberAnimation { duration: 150 } }
+
+            Rectangle {
+                anchors.centerIn: parent
+                width: 14
+                height: 3
+                color: "white"
+            }
+            Rectangle {
+                anchors.centerIn: parent
+                width: 3
+                height: 14
+                color: "white"
+                visible: row.style === "insert"
+            }
+            MouseArea {
+                anchors.fill: parent
+                anchors.margins: -8
+                enabled: list.usable
+                onClicked: {
+                    if (row.style === "insert")
+                        list.element.commit(row.index, 2)
+                    else
+                        list.confirming = row.confirmingHere ? -1 : row.index
+                }
+            }
+        }
+
+        Text {
+            anchors.left: control.right
+            anchors.leftMargin: list.editing ? 12 : 0
+            anchors.right: confirm.visible ? confirm.left : chevron.left
+            anchors.rightMargin: 8
+            anchors.verticalCenter: parent.verticalCenter
+            text: row.text
+            elide: Text.ElideRight
+            font.pixelSize: 18
+            color: list.usable ? "black" : "#555555"
+        }
+
+        Text {
+            id: chevron
+            anchors.right: parent.right
+            anchors.rightMargin: 14
+            anchors.verticalCenter: parent.verticalCenter
+            text: row.accessory === "disclosure" ? "›" : ""
+            font.pixelSize: 28
+            color: "#8a8a8e"
+        }
+
+        Rectangle {
+            id: confirm
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.bottom: parent.bottom
+            width: visible ? deleteTitle.implicitWidth + 32 : 0
+            visible: row.confirmingHere
+            color: "#d93a32"
+
+            Text {
+                id: deleteTitle
+                anchors.centerIn: parent
+                text: list.element ? list.element.deleteConfirmationTitle : ""
+                color: "white"
+                font.pixelSize: 18
+                font.bold: true
+            }
+            MouseArea {
+                anchors.fill: parent
+                enabled: list.usable
+                onClicked: {
+                    list.confirming = -1
+                    list.element.commit(row.index, 1)
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "pages/PageContext.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Screen.h"
+
+#include <array>
+
+namespace otthon {
+
+// The irrigation overlap summary: which slots claim a minute of the day that an earlier slot claimed, and
+// each zone's scheduled minutes. Worked out once, when the screen loads.
+class OntozoOsszefoglalas : public Screen {
+    Q_OBJECT
+    OTTHON_OUTLET(Label, Utkozesduma)
+    OTTHON_OUTLET(Label, Ontozoutkozes)
+    OTTHON_OUTLET(Label, Z1nev)
+    OTTHON_OUTLET(Label, Z2nev)
+    OTTHON_OUTLET(Label, Z3nev)
+    OTTHON_OUTLET(Label, Z4nev)
+    OTTHON_OUTLET(Label, Z5nev)
+    OTTHON_OUTLET(Label, Z6nev)
+    OTTHON_OUTLET(Label, Z1ido)
+    OTTHON_OUTLET(Label, Z2ido)
+    OTTHON_OUTLET(Label, Z3ido)
+    OTTHON_OUTLET(Label, Z4ido)
+    OTTHON_OUTLET(Label, Z5ido)
+    OTTHON_OUTLET(Label, Z6ido)
+
+public:
+    static constexpr char16_t NoClash[] = u"Nincsen";
+
+    explicit OntozoOsszefoglalas(PageContext& context, QObject* parent = nullptr);
+
+    QString scene() const override {
+        return QStringLiteral("qrc:/qt/qml/Otthon/Pages/irrigation/OntozoOsszefoglalas.qml");
+    }
+    void viewDidLoad() override;
+
+    std::array<Label*, 6> names() const { return {Z1nev, Z2nev, Z3nev, Z4nev, Z5nev, Z6nev}; }
+    std::array<Label*, 6> totals() const { return {Z1ido, Z2ido, Z3ido, Z4ido, Z5ido, Z6ido}; }
+
+private:
+    const StatusModel& model_;
+};
+
+} // namespace otthon

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "pages/ControlPage.h"
+#include "platform/ui/Button.h"
+
+namespace otthon {
+
+// The irrigation page: whether the controller reports rain, whether it is reachable, and the buttons to the
+// overlap summary, to zone switching and to the schedule list. Zone switching is refused while it rains. The
+// page sends nothing; its refresh tick redraws also while a command is settling.
+class OntozoViewController : public ControlPage {
+    Q_OBJECT
+    OTTHON_OUTLET(ImageView, RainImage)
+    OTTHON_OUTLET(Button, OntozoOsszefoglalas)
+    OTTHON_OUTLET(Button, OntozoBeKi)
+    OTTHON_OUTLET(Button, OntozoBeallitas)
+
+public:
+    static constexpr char RainPicture[] = "eso.png";
+    // The screens the three buttons open.
+    static constexpr char16_t SummaryScreen[] = u"OntozoOsszefoglalas";
+    static constexpr char16_t SwitchingScreen[] = u"OntozoKiBe";
+    static constexpr char16_t ScheduleScreen[] = u"OntozoTable";
+
+    explicit OntozoViewController(PageContext& context, QObject* parent = nullptr);
+
+    QString scene() const override {
+        return QStringLiteral("qrc:/qt/qml/Otthon/Pages/irrigation/OntozoViewController.qml");
+    }
+    void viewDidLoad() override;
+    void INIT() override;
+
+protected:
+    bool refreshWaitsForCommand() const override { return false; }
+};
+
+} // namespace otthon

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStringList>
+
+#include <array>
+
+namespace otthon {
+
+struct StatusModel;
+
+// What the overlap summary shows of the irrigation schedule in the kept reply.
+struct Overlaps {
+    static constexpr int ZoneCount = 6;
+
+    // "Időpont N name" for each slot that claims a minute an earlier slot claimed, in slot order, each slot
+    // once. A zone code that is not one of ZonaKodok stands for itself.
+    QStringList clashes;
+    // Each zone's scheduled minutes, in the order of ZonaKodok: every duration of the zone added up, zero and
+    // negative ones too, sticking at the ends of the 64-bit range.
+    std::array<qint64, ZoneCount> totals{};
+
+    // A slot claims the minutes from its start (hour × 60 + minute, without wrapping at midnight) for its
+    // duration. Rows of fewer than three columns, and starts without ':', are left out. Worked out from the
+    // slots' intervals, so any integer a reply carries costs the same and stays in range.
+    static Overlaps of(const StatusModel& model);
+};
+
+} // namespace otthon

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "pages/PageContext.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Screen.h"
+
+namespace otthon {
+
+// The pool circulation summary: whether the scheduled running times add up to turning the pool's water over
+// once, and how many minutes are missing when they do not. Worked out once, when the screen loads, in single
+// precision: the pump needs 25 / 12 hours, which in single precision is just under 125 minutes, so 125
+// minutes suffice and 124 do not.
+class MedenceOsszefoglalas : public Screen {
+    Q_OBJECT
+    OTTHON_OUTLET(Label, Medenceosszefoglalas)
+    OTTHON_OUTLET(Label, Megfeleles)
+    OTTHON_OUTLET(Label, Perc)
+
+public:
+    static constexpr float MedenceTerfogat = 25.0f;
+    static constexpr float SzivattyuTeljesitmeny = 12.0f;
+
+    explicit MedenceOsszefoglalas(PageContext& context, QObject* parent = nullptr);
+
+    QString scene() const override {
+        return QStringLiteral("qrc:/qt/qml/Otthon/Pages/pool/MedenceOsszefoglalas.qml");
+    }
+    void viewDidLoad() override;
+
+    // The running times of the pool schedule added up, each addition rounded to single precision.
+    static float total(const StatusTree& document);
+
+private:
+    const StatusModel& model_;
+};
+
+} // namespace otthon

@@ -1,0 +1,88 @@
+import QtQuick
+import Otthon.Controls
+
+// A slot editor: the slot's wheels side by side under their captions, the set button, and the spinner of the
+// hold.
+Item {
+    id: scene
+
+    property QtObject page: null
+    // The width of a wheel of numbers; a wheel of names (tag 0) takes two. The wheels share what the panel
+    // leaves of the width, up to a comfortable size.
+    readonly property real share: {
+        const list = scene.page ? scene.page.wheels : []
+        let shares = 0
+        for (const wheel of list)
+            shares += wheel.tag === 0 ? 2 : 1
+        const room = scene.width - 24 - 32 - wheels.spacing * Math.max(0, list.length - 1)
+        return Math.max(40, Math.min(110, room / Math.max(3, shares)))
+    }
+
+    Rectangle {
+        id: panel
+        anchors.top: parent.top
+        anchors.topMargin: 96
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: Math.min(parent.width - 24, wheels.implicitWidth + 32)
+        height: wheels.height + 32
+        radius: 14
+        color: Qt.rgba(0, 0, 0, 0.5)
+
+        // The band of the chosen rows, behind the wheels' middle.
+        Rectangle {
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.margins: 10
+            y: wheels.y + wheels.height - 230 / 2 - 24
+            height: 48
+            radius: 8
+            color: Qt.rgba(1, 1, 1, 0.14)
+        }
+
+        Row {
+            id: wheels
+            anchors.centerIn: parent
+            spacing: 8
+
+            Repeater {
+                model: scene.page ? scene.page.wheels : []
+
+                Column {
+                    required property int index
+                    required property QtObject modelData
+
+                    spacing: 6
+
+                    Text {
+                        width: wheel.width
+                        horizontalAlignment: Text.AlignHCenter
+                        text: scene.page ? scene.page.wheelCaptions[parent.index] : ""
+                        color: "white"
+                        font.pixelSize: 16
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 10
+                    }
+                    ElementPicker {
+                        id: wheel
+                        width: scene.share * (parent.modelData.tag === 0 ? 2 : 1)
+                        height: 230
+                        element: parent.modelData
+                    }
+                }
+            }
+        }
+    }
+
+    TextButton {
+        anchors.top: panel.bottom
+        anchors.topMargin: 28
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: 180
+        element: scene.page ? scene.page.SetButton : null
+    }
+
+    Spinner {
+        anchors.centerIn: panel
+        element: scene.page ? scene.page.Spinner : null
+    }
+}
