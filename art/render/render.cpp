@@ -1,10 +1,25 @@
-// Renders one hand-written SVG into a PNG of the SVG's own size on a transparent background.
-// Usage: otthon-art-render <input.svg> <output.png>
+// Renders one hand-written SVG into a PNG on a transparent background, at the SVG's own size or at a square
+// size given in pixels (the app icon's sizes).
+// Usage: otthon-art-render <input.svg> <output.png> [size]
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTextStream>
+
+namespace {
+
+bool isOpaque(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(line[x]) != 255)
+                return false;
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // A build step has no display: draw off screen unless told otherwise.
@@ -13,8 +28,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        err << "usage: otthon-art-render <input.svg> <output.png>\n";
+    const int square = args.size() == 4 ? args.at(3).toInt() : 0;
+    if (args.size() < 3 || args.size() > 4 || (args.size() == 4 && (square < 1 || square > 4096))) {
+        err << "usage: otthon-art-render <input.svg> <output.png> [size, 1 to 4096]\n";
         return 2;
     }
     QSvgRenderer renderer(args.at(1));
@@ -22,7 +38,7 @@ int main(int argc, char* argv[]) {
         err << "cannot read " << args.at(1) << "\n";
         return 1;
     }
-    const QSize size = renderer.defaultSize();
+    const QSize size = square > 0 ? QSize(square, square) : renderer.defaultSize();
     if (size.isEmpty()) {
         err << args.at(1) << " has no size\n";
         return 1;
@@ -35,6 +51,10 @@ int main(int argc, char* argv[]) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         renderer.render(&painter);
     }
+    // A picture without a single see-through pixel (a page background) is saved without alpha: it reads
+    // faster and draws as an opaque copy.
+    if (isOpaque(image))
+        image = image.convertToFormat(QImage::Format_RGB32);
     if (!image.save(args.at(2), "PNG")) {
         err << "cannot write " << args.at(2) << "\n";
         return 1;

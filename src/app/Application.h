@@ -17,6 +17,8 @@ class QQuickWindow;
 
 namespace otthon {
 
+class ArtImageProvider;
+
 // The running app: the process-wide state, the platform services, the root screen and the window. One per
 // process; main makes it, and so do the tests that run the whole app.
 class Application {
@@ -51,6 +53,7 @@ private:
     AppDelegate delegate_;
     RootViewController root_;
     QQmlApplicationEngine engine_;
+    ArtImageProvider* art_ = nullptr; // owned by the engine
 };
 
 } // namespace otthon

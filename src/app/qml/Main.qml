@@ -52,7 +52,17 @@ ApplicationWindow {
         }
     }
 
-    AlertDialog {
-        alerts: window.alerts
+    // Loaded when the first alert opens and kept from then on: none of it is read, made or shown before.
+    Loader {
+        id: alertDialog
+        function ensure() {
+            if (window.alerts.open && source == "")
+                setSource(Qt.resolvedUrl("AlertDialog.qml"), {"alerts": window.alerts})
+        }
+        Component.onCompleted: ensure()
+        Connections {
+            target: window.alerts
+            function onChanged() { alertDialog.ensure() }
+        }
     }
 }

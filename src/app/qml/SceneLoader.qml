@@ -1,4 +1,5 @@
 import QtQuick
+import Otthon.Controls
 
 // Shows a screen through its own scene, with the screen's background image drawn once, stretched to fill.
 Item {
@@ -10,7 +11,7 @@ Item {
         anchors.fill: parent
         fillMode: Image.Stretch
         visible: holder.page !== null && holder.page.background !== ""
-        source: visible ? "qrc:/images/" + holder.page.background : ""
+        source: visible ? Art.source(holder.page.background) : ""
     }
 
     Loader {

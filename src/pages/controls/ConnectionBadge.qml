@@ -1,4 +1,5 @@
 import QtQuick
+import Otthon.Controls
 
 // The no-connection picture, shown while the link to the controller is down.
 Image {
@@ -8,5 +9,5 @@ Image {
     height: 72
     fillMode: Image.PreserveAspectFit
     visible: element !== null && !element.hidden
-    source: element ? "qrc:/images/" + element.image : ""
+    source: Art.source(element ? element.image : "")
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import Otthon.Controls
 
 // A button element drawn with its image. Touches go to the element: a tap, and the raw touches that its
 // long-press recognisers follow.
@@ -13,7 +14,7 @@ Item {
     Image {
         anchors.fill: parent
         fillMode: Image.PreserveAspectFit
-        source: button.element && button.element.image !== "" ? "qrc:/images/" + button.element.image : ""
+        source: Art.source(button.element ? button.element.image : "")
     }
 
     MouseArea {

@@ -1,16 +1,15 @@
 import QtQuick
-import QtQuick.Controls
 
-// An activity indicator element: light on a dark disc, so that it reads on any background.
-BusyIndicator {
+// An activity indicator element: light on a dark disc, so that it reads on any background. The disc is made
+// the first time the element runs, not before: most pages open with it stopped.
+Loader {
     property QtObject element: null
 
-    running: element !== null && element.animating
-    visible: running
-    palette.dark: "white"
+    readonly property bool running: element !== null && element.animating
 
-    background: Rectangle {
-        radius: width / 2
-        color: Qt.rgba(0, 0, 0, 0.55)
-    }
+    visible: running
+    active: false
+    onRunningChanged: if (running) active = true
+    Component.onCompleted: if (running) active = true
+    source: Qt.resolvedUrl("SpinnerDisc.qml")
 }

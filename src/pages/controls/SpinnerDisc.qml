@@ -1,0 +1,13 @@
+import QtQuick
+import QtQuick.Controls
+
+// What Spinner shows while its element runs.
+BusyIndicator {
+    running: parent !== null && parent.running
+    palette.dark: "white"
+
+    background: Rectangle {
+        radius: width / 2
+        color: Qt.rgba(0, 0, 0, 0.55)
+    }
+}
