@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors, and runs every test; ends with CTest's summary line.
 # The Release build type (GCC at -O3 warns about other things) is built as well, into build-release/, and must
-# be free of warnings too.
+# be free of warnings too. Then the tests run once more under AddressSanitizer and UndefinedBehaviorSanitizer,
+# built into build-sanitize/ without the benchmarks; any report fails its test.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -9,5 +10,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cmake -S "$root" -B "$root/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DOTTHON_WERROR=ON >/dev/null
 cmake --build "$root/build-release"
 export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
-cd "$root/build"
-ctest --output-on-failure -j2 --timeout 300
+(cd "$root/build" && ctest --output-on-failure -j2 --timeout 300)
+cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOTTHON_WERROR=ON \
+    -DOTTHON_SANITIZE=ON -DOTTHON_BENCHMARKS=OFF >/dev/null
+cmake --build "$root/build-sanitize"
+cd "$root/build-sanitize"
+ctest --output-on-failure -j2 --timeout 600

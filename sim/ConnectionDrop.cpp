@@ -11,14 +11,9 @@ namespace otthon::sim {
 
 namespace {
 
-struct End {
-    std::string address;
-    int port = -1;
-};
-
 using AddressOf = int (*)(int, sockaddr*, socklen_t*);
 
-std::optional<End> endOf(int fd, AddressOf addressOf) {
+std::optional<SocketEnd> endOf(int fd, AddressOf addressOf) {
     sockaddr_storage storage{};
     socklen_t length = sizeof storage;
     auto* raw = reinterpret_cast<sockaddr*>(&storage);
@@ -30,19 +25,20 @@ std::optional<End> endOf(int fd, AddressOf addressOf) {
     if (getnameinfo(raw, length, host, sizeof host, service, sizeof service,
                     NI_NUMERICHOST | NI_NUMERICSERV) != 0)
         return std::nullopt;
-    return End{host, std::stoi(service)};
+    return SocketEnd{host, std::stoi(service)};
 }
 
 // Calls `visit` with every connected socket of the process and its two ends; stops when it returns true.
-void forEachConnection(const std::function<bool(int fd, const End& local, const End& remote)>& visit) {
+void forEachConnection(
+    const std::function<bool(int fd, const SocketEnd& local, const SocketEnd& remote)>& visit) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd", error)) {
         const std::string name = entry.path().filename().string();
         if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
             continue;
         const int fd = std::stoi(name);
-        const auto local = endOf(fd, getsockname);
-        const auto remote = local ? endOf(fd, getpeername) : std::nullopt;
+        const auto local = ownEnd(fd);
+        const auto remote = local ? peerEnd(fd) : std::nullopt;
         if (remote && visit(fd, *local, *remote))
             return;
     }
@@ -50,9 +46,17 @@ void forEachConnection(const std::function<bool(int fd, const End& local, const 
 
 } // namespace
 
+std::optional<SocketEnd> ownEnd(int socket) {
+    return endOf(socket, getsockname);
+}
+
+std::optional<SocketEnd> peerEnd(int socket) {
+    return endOf(socket, getpeername);
+}
+
 bool dropConnection(const ConnectionEnds& ends) {
     bool dropped = false;
-    forEachConnection([&](int fd, const End& local, const End& remote) {
+    forEachConnection([&](int fd, const SocketEnd& local, const SocketEnd& remote) {
         if (local.address != ends.localAddress || local.port != ends.localPort ||
             remote.address != ends.remoteAddress || remote.port != ends.remotePort)
             return false;
@@ -64,7 +68,7 @@ bool dropConnection(const ConnectionEnds& ends) {
 
 int dropConnectionsAcceptedOn(int localPort) {
     int dropped = 0;
-    forEachConnection([&](int fd, const End& local, const End&) {
+    forEachConnection([&](int fd, const SocketEnd& local, const SocketEnd&) {
         if (local.port == localPort && shutdown(fd, SHUT_RDWR) == 0)
             ++dropped;
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace otthon::sim {
@@ -11,6 +12,16 @@ struct ConnectionEnds {
     std::string remoteAddress;
     int remotePort = -1;
 };
+
+// One end of a connected internet socket: numeric address and port.
+struct SocketEnd {
+    std::string address;
+    int port = -1;
+};
+
+// The socket's own end and its peer's; nothing for a socket that is not a connected internet one.
+std::optional<SocketEnd> ownEnd(int socket);
+std::optional<SocketEnd> peerEnd(int socket);
 
 // The HTTP server does not hand its sockets to request handlers, so these find them among the open
 // descriptors of the process. A socket is shut down in both directions: the peer sees the connection

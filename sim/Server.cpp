@@ -1,15 +1,51 @@
 #include "sim/Server.h"
 
 #include "sim/ConnectionDrop.h"
+#include "sim/ConnectionStream.h"
 
 #include <httplib.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 namespace otthon::sim {
 
 namespace {
 
-constexpr int workerThreads = 16;
+// Every connection has a worker of its own while it lasts, and lasts a bounded time: a request (its head is
+// well under a kibibyte) has a second to begin and two to arrive; a connection serves five at most.
+constexpr int workerThreads = 64;
+constexpr ConnectionLimits connectionLimits{
+    .idle = std::chrono::seconds(1),
+    .read = std::chrono::seconds(2),
+    .requestBytes = 64 * 1024,
+    .write = std::chrono::seconds(5),
+};
+constexpr int requestsPerConnection = 5;
+
+// cpp-httplib's own connection loop bounds each read but not a whole request, so a client that sends a
+// byte now and then holds its worker for ever; this loop bounds the whole request.
+class BoundedHttpServer final : public httplib::Server {
+public:
+    // The library listens with a backlog of five: a burst of connections beyond that waits a second for
+    // the retransmission of its handshake. Listening again on the bound socket widens the backlog.
+    void widenBacklog() { ::listen(svr_sock_, SOMAXCONN); }
+
+private:
+    bool process_and_close_socket(socket_t socket) override {
+        ConnectionStream stream(socket, connectionLimits);
+        for (int served = 0; served < requestsPerConnection && svr_sock_ != INVALID_SOCKET; ++served) {
+            if (!stream.nextRequest())
+                break;
+            bool clientCloses = false;
+            const bool last = served + 1 == requestsPerConnection;
+            if (!process_request(stream, last, clientCloses, nullptr) || clientCloses || stream.cutShort())
+                break;
+        }
+        ::shutdown(socket, SHUT_RDWR);
+        ::close(socket);
+        return true;
+    }
+};
 
 // The command text of a request: "" without a query, the decoded dt value when that is the only
 // parameter, else the raw query with its "?" (which no verb matches).
@@ -38,7 +74,9 @@ int Server::start(const std::string& host, int port) {
         const std::lock_guard lock(stopMutex_);
         stopRequested_ = false;
     }
-    http_ = std::make_unique<httplib::Server>();
+    auto bounded = std::make_unique<BoundedHttpServer>();
+    BoundedHttpServer& httpServer = *bounded;
+    http_ = std::move(bounded);
     http_->new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
     // The library's default also sets SO_REUSEPORT, which lets a second controller share the port unnoticed.
     http_->set_socket_options([](int socket) {
@@ -68,6 +106,7 @@ int Server::start(const std::string& host, int port) {
         http_.reset();
         return -1;
     }
+    httpServer.widenBacklog();
     listenerEnded_ = false;
     listener_ = std::thread([this] {
         http_->listen_after_bind();

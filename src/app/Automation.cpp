@@ -30,6 +30,11 @@ constexpr int StandardOutput = 1;
 constexpr QPointF PressPoint(10, 10);
 // The longest `press` or `wait`, in seconds: a day.
 constexpr double LongestSeconds = 86400;
+// The longest request line, without its line break; a longer one is answered "bad request" unread.
+constexpr qsizetype LongestLine = 1024 * 1024;
+// Input is read while the lines waiting for their turn hold fewer bytes than this.
+constexpr qsizetype LongestWait = LongestLine;
+constexpr qsizetype ReadSize = 64 * 1024;
 
 QJsonObject success(QJsonObject answer = {}) {
     answer.insert("ok", true);
@@ -88,28 +93,50 @@ Automation::Automation(Application& app, QObject* parent)
 Automation::~Automation() = default;
 
 void Automation::readInput() {
-    QByteArray chunk(4096, Qt::Uninitialized);
-    const ssize_t n = ::read(StandardInput, chunk.data(), size_t(chunk.size()));
+    char chunk[ReadSize];
+    const ssize_t n = ::read(StandardInput, chunk, sizeof chunk);
     if (n < 0 && (errno == EAGAIN || errno == EINTR))
         return;
     if (n > 0) {
-        pending_.append(chunk.constData(), n);
+        take(QByteArrayView(chunk, n));
     } else {
         // The end of input also ends a last line that lacks its line break.
-        input_->setEnabled(false);
         inputEnded_ = true;
-        pending_.append('\n');
+        take("\n");
     }
-    for (qsizetype end = pending_.indexOf('\n'); end >= 0; end = pending_.indexOf('\n')) {
-        const QByteArray line = pending_.left(end).trimmed();
-        pending_.remove(0, end + 1);
-        if (!line.isEmpty())
-            lines_.enqueue(line);
-    }
+    updateReading();
     // A request runs on a turn of its own, after whatever the previous one left to run later (a screen
     // pushed or popped after its handler has returned).
     if (!busy_ && !next_.isActive())
         next_ = ScopedTimer(app_.scheduler(), app_.scheduler().after(0, [this] { processNext(); }));
+}
+
+void Automation::take(QByteArrayView bytes) {
+    while (!bytes.isEmpty()) {
+        const qsizetype end = bytes.indexOf('\n');
+        const QByteArrayView part = end < 0 ? bytes : bytes.first(end);
+        if (!overlong_ && pending_.size() + part.size() > LongestLine) {
+            overlong_ = true;
+            pending_.clear();
+        }
+        if (!overlong_)
+            pending_.append(part);
+        if (end < 0)
+            return;
+        bytes = bytes.sliced(end + 1);
+        if (overlong_) {
+            lines_.enqueue(std::nullopt);
+        } else if (QByteArray line = pending_.trimmed(); !line.isEmpty()) {
+            waitingBytes_ += line.size();
+            lines_.enqueue(std::move(line));
+        }
+        pending_.clear();
+        overlong_ = false;
+    }
+}
+
+void Automation::updateReading() {
+    input_->setEnabled(!inputEnded_ && waitingBytes_ < LongestWait);
 }
 
 void Automation::processNext() {
@@ -123,11 +150,19 @@ void Automation::processNext() {
         return;
     }
     busy_ = true;
-    process(lines_.dequeue());
+    const Line line = lines_.dequeue();
+    waitingBytes_ -= line ? line->size() : 0;
+    updateReading();
+    process(line);
 }
 
-void Automation::process(const QByteArray& line) {
-    const QJsonDocument document = QJsonDocument::fromJson(line);
+void Automation::process(const Line& line) {
+    if (!line) {
+        requestId_ = QJsonValue(QJsonValue::Undefined);
+        finish(badRequest());
+        return;
+    }
+    const QJsonDocument document = QJsonDocument::fromJson(*line);
     const QJsonObject request = document.object();
     requestId_ = request.value("id");
     if (!document.isObject()) {

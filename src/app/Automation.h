@@ -38,9 +38,16 @@ private:
         QString error;
     };
 
+    // One line of input: its text, or nothing when it was longer than the longest line taken.
+    using Line = std::optional<QByteArray>;
+
     void readInput();
+    // Splits new input into lines, looking at each byte once.
+    void take(QByteArrayView bytes);
+    // Reads on only while the lines waiting hold less than a bound; the writer waits meanwhile.
+    void updateReading();
     void processNext();
-    void process(const QByteArray& line);
+    void process(const Line& line);
     // Writes the answer to the request under way and moves on to the next one.
     void finish(QJsonObject answer);
     Handler handlerFor(const QString& request) const;
@@ -71,8 +78,10 @@ private:
     Application& app_;
     QSocketNotifier* input_;
     QFile output_;
-    QByteArray pending_; // input after the last complete line
-    QQueue<QByteArray> lines_;
+    QByteArray pending_;    // input after the last complete line
+    bool overlong_ = false; // the line under way is too long: its bytes are dropped up to its end
+    QQueue<Line> lines_;
+    qsizetype waitingBytes_ = 0; // in lines_
     QJsonValue requestId_;
     bool busy_ = false;
     bool inputEnded_ = false;

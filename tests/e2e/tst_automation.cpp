@@ -172,6 +172,15 @@ private slots:
         QCOMPARE(answer.value("error").toString(), error);
     }
 
+    void lineOverOneMebibyteIsRefusedAndReadingGoesOn() {
+        // Well-formed, but too long to be taken in.
+        app.write("{\"do\":\"sent\",\"id\":\"long\",\"pad\":\"" + QByteArray(2 * 1024 * 1024, 'x') + "\"}\n");
+        const QJsonObject refused = app.askLine(R"({"do":"wait","seconds":0,"id":"next"})");
+        QCOMPARE(refused.value("error").toString(), QStringLiteral("bad request"));
+        QVERIFY(!refused.contains("id"));
+        QCOMPARE(app.nextAnswer().value("id").toString(), QStringLiteral("next"));
+    }
+
     void answersCarryTheRequestsId() {
         const QJsonObject answer = app.ask({{"do", "wait"}, {"seconds", 0}, {"id", "w1"}});
         QVERIFY(answer.value("ok").toBool());

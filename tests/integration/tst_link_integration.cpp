@@ -20,7 +20,9 @@ class CountingTransport final : public HttpTransport {
 public:
     explicit CountingTransport(HttpTransport& inner) : inner_(inner) {}
     ExchangeId get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) override {
-        const auto token = std::shared_ptr<int>(nullptr, [this](int*) { ++over; });
+        // The transport under this one may let go of the handlers after this one is gone (the rig destroys it
+        // first), so the count outlives both.
+        const auto token = std::shared_ptr<int>(nullptr, [count = over_](int*) { ++*count; });
         handlers.finished = [token, finished = std::move(handlers.finished)] { finished(); };
         handlers.failed = [token, failed = std::move(handlers.failed)](const HttpFailure& why) {
             failed(why);
@@ -29,11 +31,12 @@ public:
         return inner_.get(url, std::min(timeoutSeconds, timeout), std::move(handlers));
     }
     void cancel(ExchangeId exchange) override { inner_.cancel(exchange); }
-    int over = 0;
+    int over() const { return *over_; }
     double timeout = 10.0;
 
 private:
     HttpTransport& inner_;
+    std::shared_ptr<int> over_ = std::make_shared<int>(0);
 };
 
 struct Rig {
@@ -59,9 +62,9 @@ struct Rig {
 
     // Sends one command and waits until its exchange is over.
     bool exchange(const QString& command) {
-        const int before = transport.over;
+        const int before = transport.over();
         JsonHttp::send(link(), command);
-        return QTest::qWaitFor([&] { return transport.over > before; }, 15000);
+        return QTest::qWaitFor([&] { return transport.over() > before; }, 15000);
     }
     QJsonValue cell(int element, int row, int column) const {
         return model->StatusDocument.at(element, row, column);
@@ -169,8 +172,8 @@ private slots:
             return QTest::qWaitFor([&] { return controller.log().size() > received; }, 5000);
         };
         const auto overAre = [&](int count) {
-            return QTest::qWaitFor([&] { return rig.transport.over >= count; }, 5000) &&
-                   rig.transport.over == count;
+            return QTest::qWaitFor([&] { return rig.transport.over() >= count; }, 5000) &&
+                   rig.transport.over() == count;
         };
         for (int dripping = 1; dripping <= 6; ++dripping)
             QVERIFY(sendPoll(sim::FaultKind::Drip));

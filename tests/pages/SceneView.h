@@ -5,6 +5,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QtQuickTest/quicktest.h>
 #include <QtTest>
 
 namespace otthon::testing {
@@ -43,7 +44,10 @@ struct SceneView {
         return nullptr;
     }
 
+    // A touch lands on the scene as laid out after the last change, as a finger does: a list that has just
+    // gained or lost rows places them at the next polish.
     void click(QQuickItem* item, QPointF at) {
+        QVERIFY(QQuickTest::qWaitForPolish(&view));
         QTest::mouseClick(&view, Qt::LeftButton, {}, item->mapToScene(at).toPoint());
     }
     void clickCentre(QQuickItem* item) { click(item, QPointF(item->width() / 2, item->height() / 2)); }

@@ -8,6 +8,8 @@
 #include <QNetworkReply>
 #include <QtTest>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -16,6 +18,22 @@ using namespace otthon::sim;
 using namespace std::chrono_literals;
 
 Q_DECLARE_METATYPE(otthon::sim::FaultKind)
+
+namespace {
+// A blocking TCP connection to the loopback port, or -1.
+int connectTo(int port) {
+    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(quint16(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (socket >= 0 && ::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+        return socket;
+    if (socket >= 0)
+        close(socket);
+    return -1;
+}
+} // namespace
 
 // Talks to a real server on a free loopback port.
 class SimLoopback : public QObject {
@@ -86,6 +104,47 @@ private slots:
         }
         const auto next = client.Get(Server::controllerPath);
         QVERIFY(next && next->status == 200);
+    }
+
+    void slowClientsLeaveRoomForOthers() {
+        // Forty connections that never finish a request: they send nothing, or stop within the head, or
+        // send a byte of it every tenth of a second.
+        Server server;
+        const int port = server.start();
+        std::vector<int> slow;
+        const auto closeSlow = qScopeGuard([&] {
+            for (int socket : slow)
+                close(socket);
+        });
+        const std::string head = std::string("GET ") + Server::controllerPath + " HTTP/1.1\r\nHost: x\r\n";
+        for (int i = 0; i < 40; ++i) {
+            slow.push_back(connectTo(port));
+            QVERIFY(slow.back() >= 0);
+            if (i % 3 == 1)
+                QCOMPARE(send(slow.back(), head.data(), head.size(), MSG_NOSIGNAL), ssize_t(head.size()));
+        }
+        httplib::Client client("127.0.0.1", port);
+        client.set_read_timeout(3s);
+        const auto reply = client.Get(Server::controllerPath);
+        QVERIFY(reply && reply->status == 200);
+
+        // Each is let go of within its bounds: a second to begin a request, two to send it whole.
+        std::vector<bool> closed(slow.size());
+        const QDeadlineTimer deadline(5000);
+        while (std::count(closed.begin(), closed.end(), true) < qsizetype(slow.size()) &&
+               !deadline.hasExpired()) {
+            for (std::size_t i = 0; i < slow.size(); ++i) {
+                if (closed[i])
+                    continue;
+                if (i % 3 == 2)
+                    send(slow[i], "X", 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+                char bytes[4096];
+                const ssize_t n = recv(slow[i], bytes, sizeof bytes, MSG_DONTWAIT);
+                closed[i] = n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
+            }
+            std::this_thread::sleep_for(100ms);
+        }
+        QCOMPARE(std::count(closed.begin(), closed.end(), true), qsizetype(slow.size()));
     }
 
     void stopReleasesAHeldRequestPromptly() {

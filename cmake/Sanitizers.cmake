@@ -1,0 +1,19 @@
+# AddressSanitizer and UndefinedBehaviorSanitizer over our own code, the substitute controller included. The
+# test command builds this into build-sanitize/ and runs every test there; any report fails the test.
+option(OTTHON_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+
+# The options every sanitized program of ours runs with: the tests (through CTest, see tests/CMakeLists.txt)
+# and the build's own tools (the art renderer). Empty without sanitizers.
+set(OTTHON_SANITIZER_ENVIRONMENT "")
+
+if(OTTHON_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -O1)
+    add_link_options(-fsanitize=address,undefined)
+    set(OTTHON_SANITIZER_ENVIRONMENT
+        # Leaks are reported at exit, and tests/lsan-suppressions.txt names the library functions whose own
+        # allocations it covers. Qt is built without frame pointers, where the fast unwinder stops, so stacks
+        # are taken the slow way: whole, with those functions in them.
+        "ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:check_initialization_order=1:strict_init_order=1"
+        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+        "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan-suppressions.txt:print_suppressions=0")
+endif()
