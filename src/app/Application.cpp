@@ -1,6 +1,5 @@
 #include "app/Application.h"
 
-#include "pages/PageRegistry.h"
 #include "pages/controls/ArtImageProvider.h"
 
 #include <QFontMetricsF>
@@ -31,12 +30,13 @@ QStringList picturesOf(const Screen& page) {
 
 } // namespace
 
-Application::Application(const QString& baseUrl)
-    : transport_(http_, baseUrl), navigation_(scheduler_),
-      state_(baseUrl), context_{state_, Link{state_.model, transport_, alerts_, scheduler_}, notifications_,
-                                navigation_},
-      root_(context_) {
-    registerPages(navigation_, context_);
+Application::Application(const QString& baseUrl, Options options)
+    : settings_(options.settingsFile.isEmpty()
+                    ? std::make_unique<QSettings>()
+                    : std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat)),
+      settingsSheet_(*settings_, http_, scheduler_, [this](const QString& url) { restartLink(url); }),
+      session_(std::make_unique<LinkSession>(baseUrl, scheduler_, http_, alerts_)), options_(options) {
+    settingsSheet_.setCurrent(baseUrl, options.demo);
     // Qt 6.4 does not look for modules in the resources by itself.
     engine_.addImportPath(QStringLiteral("qrc:/qt/qml"));
     art_ = new ArtImageProvider;
@@ -50,23 +50,44 @@ bool Application::start() {
     // the first page and gets ready what the first frame draws: the page's pictures, and the fonts (the first
     // text laid out would load the font database).
     QQmlComponent window(&engine_, mainScene(), QQmlComponent::Asynchronous);
-    root_.viewDidLoad();
+    session_->start();
     std::optional<QQmlComponent> firstScene;
-    if (const Screen* first = root_.currentPage()) {
+    if (const Screen* first = root().currentPage()) {
         firstScene.emplace(&engine_, QUrl(first->scene()), QQmlComponent::Asynchronous);
-        art_->prefetch(picturesOf(*first));
+        art_->prefetch(picturesOf(*first) << QStringLiteral("beallitasok.png")); // and the head bar's gear
     }
     QFontMetricsF(QGuiApplication::font()).height();
 
     engine_.setInitialProperties(
-        {{QStringLiteral("root"), QVariant::fromValue<QObject*>(&root_)},
+        {{QStringLiteral("root"), QVariant::fromValue<QObject*>(&root())},
          {QStringLiteral("alerts"), QVariant::fromValue<QObject*>(&alerts_)},
-         {QStringLiteral("navigation"), QVariant::fromValue<QObject*>(&navigation_)},
-         {QStringLiteral("appDelegate"), QVariant::fromValue<QObject*>(&delegate_)}});
+         {QStringLiteral("navigation"), QVariant::fromValue<QObject*>(&navigation())},
+         {QStringLiteral("appDelegate"), QVariant::fromValue<QObject*>(&delegate_)},
+         {QStringLiteral("settings"), QVariant::fromValue<QObject*>(&settingsSheet_)}});
     // Waits for the QML thread to finish what it began above.
     engine_.load(mainScene());
     art_->dropPrefetched();
-    return !engine_.rootObjects().isEmpty();
+    if (engine_.rootObjects().isEmpty())
+        return false;
+    if (options_.askForAddress)
+        settingsSheet_.show();
+    return true;
+}
+
+void Application::restartLink(const QString& baseUrl) {
+    auto next = std::make_unique<LinkSession>(baseUrl, scheduler_, http_, alerts_);
+    next->start();
+    std::shared_ptr<LinkSession> previous = std::exchange(session_, std::move(next));
+    previous->end();
+    settingsSheet_.setCurrent(baseUrl, false);
+    if (QQuickWindow* shown = window()) {
+        shown->setProperty("root", QVariant::fromValue<QObject*>(&root()));
+        shown->setProperty("navigation", QVariant::fromValue<QObject*>(&navigation()));
+    }
+    // The scenes may hold the old pages until they have let go of them; the session goes after that, at the
+    // next turn of the event loop. It has ended: nothing of it runs meanwhile.
+    QMetaObject::invokeMethod(
+        &engine_, [previous] {}, Qt::QueuedConnection);
 }
 
 QQuickWindow* Application::window() const {
@@ -75,9 +96,9 @@ QQuickWindow* Application::window() const {
 }
 
 Screen* Application::topScreen() {
-    if (Screen* top = navigation_.top())
+    if (Screen* top = navigation().top())
         return top;
-    return root_.currentPage();
+    return root().currentPage();
 }
 
 } // namespace otthon

@@ -1,17 +1,16 @@
 #pragma once
 
 #include "app/AppDelegate.h"
-#include "app/RecordingTransport.h"
-#include "app/RootViewController.h"
-#include "pages/AppState.h"
-#include "pages/PageContext.h"
+#include "app/ControllerSettings.h"
+#include "app/LinkSession.h"
 #include "platform/QtHttpTransport.h"
 #include "platform/QtScheduler.h"
 #include "platform/ui/AlertCenter.h"
-#include "platform/ui/Navigation.h"
-#include "platform/ui/NotificationCenter.h"
 
 #include <QQmlApplicationEngine>
+#include <QSettings>
+
+#include <memory>
 
 class QQuickWindow;
 
@@ -19,24 +18,38 @@ namespace otthon {
 
 class ArtImageProvider;
 
-// The running app: the process-wide state, the platform services, the root screen and the window. One per
-// process; main makes it, and so do the tests that run the whole app.
+// The running app: the platform services, the link session on the controller's address, the window, and the
+// controller's address settings. One per process; main makes it, and so do the tests that run the whole app.
 class Application {
 public:
-    explicit Application(const QString& baseUrl);
+    struct Options {
+        // The link's controller is the built-in substitute one.
+        bool demo = false;
+        // Open the address settings at once: no address is saved and none was given.
+        bool askForAddress = false;
+        // Where the address is kept (an INI file); the user's own settings when empty.
+        QString settingsFile;
+    };
+
+    explicit Application(const QString& baseUrl) : Application(baseUrl, Options{}) {}
+    Application(const QString& baseUrl, Options options);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
     // Runs the start-up sequence and opens the window; false when the QML scene did not load.
     bool start();
+    // Ends the link session and starts a new one on `baseUrl`, pages and all. The window shows the new one at
+    // once; nothing of the old one runs any more.
+    void restartLink(const QString& baseUrl);
 
-    AppState& state() { return state_; }
-    RootViewController& root() { return root_; }
+    AppState& state() { return session_->state(); }
+    RootViewController& root() { return session_->root(); }
     AlertCenter& alerts() { return alerts_; }
-    Navigation& navigation() { return navigation_; }
+    Navigation& navigation() { return session_->navigation(); }
     Scheduler& scheduler() { return scheduler_; }
-    const QStringList& sent() const { return transport_.sent(); }
+    ControllerSettings& controllerSettings() { return settingsSheet_; }
+    const QStringList& sent() const { return session_->sent(); }
     QQuickWindow* window() const;
     // The screen on top: a pushed sub-screen, or else the carousel's current page.
     Screen* topScreen();
@@ -44,14 +57,12 @@ public:
 private:
     QtScheduler scheduler_;
     QtHttpTransport http_;
-    RecordingTransport transport_;
     AlertCenter alerts_;
-    NotificationCenter notifications_;
-    Navigation navigation_;
-    AppState state_;
-    PageContext context_;
     AppDelegate delegate_;
-    RootViewController root_;
+    std::unique_ptr<QSettings> settings_;
+    ControllerSettings settingsSheet_;
+    std::unique_ptr<LinkSession> session_;
+    const Options options_;
     QQmlApplicationEngine engine_;
     ArtImageProvider* art_ = nullptr; // owned by the engine
 };

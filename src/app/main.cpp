@@ -8,15 +8,13 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QQuickStyle>
+#include <QSettings>
 #include <QTextStream>
 #include <QUrl>
 
 #include <memory>
 
 namespace {
-
-// Longer than any controller address; a longer value is refused.
-constexpr qsizetype MaxUrlLength = 2000;
 
 QStringList argumentsOf(int argc, char* argv[]) {
     QStringList arguments;
@@ -25,12 +23,9 @@ QStringList argumentsOf(int argc, char* argv[]) {
     return arguments;
 }
 
-// Why `value` cannot serve as the controller's base URL; empty when it can. Commands are appended to it as
-// they are, so it carries no query and no fragment of its own.
+// Why `value` cannot serve as the controller's base URL; empty when it can.
 QString controllerUrlError(const QString& value) {
-    const QUrl url(value, QUrl::StrictMode);
-    if (value.size() > MaxUrlLength || !url.isValid() || url.scheme() != QLatin1String("http") ||
-        url.host().isEmpty() || url.hasQuery() || url.hasFragment())
+    if (!otthon::isUsableBaseUrl(value))
         return QStringLiteral("--controller needs an http URL such as "
                               "http://192.168.1.100:670/LomaViro/Lomaviro.php, not '%1'")
             .arg(value.left(100));
@@ -45,6 +40,7 @@ int usageError(const QString& message) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setOrganizationName(QStringLiteral("otthon"));
     QCoreApplication::setApplicationName(QStringLiteral("otthon"));
     QCoreApplication::setApplicationVersion(QStringLiteral(OTTHON_VERSION));
 
@@ -57,19 +53,23 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption controller(QStringLiteral("controller"),
-                                        QStringLiteral("Use the controller script at <url> instead of the "
-                                                       "household's own (the whole base URL)."),
-                                        QStringLiteral("url"));
+    const QCommandLineOption controller(
+        QStringLiteral("controller"),
+        QStringLiteral("Use the controller script at <url> (the whole base URL) for this run, instead of the "
+                       "saved address."),
+        QStringLiteral("url"));
     const QCommandLineOption demo(
         QStringLiteral("demo"),
         QStringLiteral("Start the substitute controller in-process on a free loopback "
-                       "port and use it."));
+                       "port and use it; the saved address is neither read nor changed."));
+    const QCommandLineOption demoUnlessSaved(
+        QStringLiteral("demo-unless-saved"),
+        QStringLiteral("Use the saved address; while none is saved, run as with --demo (the menu entry)."));
     const QCommandLineOption automation(
         QStringLiteral("automation"),
         QStringLiteral("Take JSON requests on standard input, one per line, and "
                        "answer each with one JSON line (docs/automation.md)."));
-    parser.addOptions({controller, demo, automation});
+    parser.addOptions({controller, demo, demoUnlessSaved, automation});
     if (!parser.parse(argumentsOf(argc, argv)))
         return usageError(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -87,9 +87,21 @@ int main(int argc, char* argv[]) {
     QGuiApplication qtApp(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
+    // --controller wins for this run; --demo leaves the saved address alone; without either, the saved
+    // address, and with none saved the household's default while the settings ask for one.
+    QString baseUrl;
+    otthon::Application::Options options;
+    if (parser.isSet(controller)) {
+        baseUrl = parser.value(controller);
+    } else if (!parser.isSet(demo)) {
+        baseUrl = otthon::ControllerSettings::saved(QSettings());
+        options.demo = baseUrl.isEmpty() && parser.isSet(demoUnlessSaved);
+        options.askForAddress = baseUrl.isEmpty() && !options.demo;
+    } else {
+        options.demo = true;
+    }
     std::unique_ptr<otthon::sim::Server> substitute;
-    QString baseUrl = otthon::defaultBaseUrl();
-    if (parser.isSet(demo)) {
+    if (options.demo) {
         substitute = std::make_unique<otthon::sim::Server>();
         const int port = substitute->start("127.0.0.1", 0);
         if (port <= 0) {
@@ -99,10 +111,10 @@ int main(int argc, char* argv[]) {
         baseUrl = QStringLiteral("http://127.0.0.1:%1/LomaViro/Lomaviro.php").arg(port);
         qCInfo(otthon::lcApp).noquote() << "demo: the substitute controller answers at" << baseUrl;
     }
-    if (parser.isSet(controller))
-        baseUrl = parser.value(controller);
+    if (baseUrl.isEmpty())
+        baseUrl = otthon::defaultBaseUrl();
 
-    otthon::Application app(baseUrl);
+    otthon::Application app(baseUrl, options);
     if (!app.start())
         return 1;
     std::unique_ptr<otthon::Automation> driver;

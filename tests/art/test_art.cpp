@@ -21,6 +21,7 @@ void TestArt::picture_data() {
         QTest::newRow(name) << QString::fromLatin1(name) << page;
     for (const char* name : {"lakatbe1", "lakat1ki", "lakatbe2", "lakat2ki", "nincs_kapcsolat", "eso"})
         QTest::newRow(name) << QString::fromLatin1(name) << icon;
+    QTest::newRow("beallitasok") << QStringLiteral("beallitasok") << QSize(64, 64);
 }
 
 void TestArt::picture() {

@@ -7,6 +7,8 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtQuickTest/quicktest.h>
 #include <QtTest>
 
@@ -164,6 +166,40 @@ private slots:
         QCOMPARE(cancel.top(), confirm.top());
         QVERIFY(cancel.width() > 100 && qAbs(cancel.width() - confirm.width()) < 2);
         QVERIFY(cancel.right() <= confirm.left() && confirm.right() <= window->width());
+        QVERIFY2(guard.warnings.isEmpty(), qPrintable(guard.warnings.join('\n')));
+    }
+
+    // The gear in the head bar opens the address settings; an address typed and saved there is kept, and the
+    // window goes over to a new link on it, from its first page.
+    void theGearLeadsToTheAddressAndSavingRestartsTheLink() {
+        WarningGuard guard;
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("otthon.conf"));
+        Application app(kNoController, {false, false, file});
+        QVERIFY(app.start());
+        QQuickWindow* window = app.window();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(app.root().swipe(1));
+        const RootViewController* before = &app.root();
+        QQuickItem* gear = shownItems(window, "QQuickItem", QStringLiteral("settingsGear")).value(0);
+        QVERIFY(gear);
+        QTest::mouseClick(window, Qt::LeftButton, {},
+                          gear->mapToScene(gear->boundingRect().center()).toPoint());
+        QTRY_VERIFY(!shownItems(window, "QQuickTextField", QStringLiteral("controllerAddress")).isEmpty());
+        for (const char key : QByteArrayView("127.0.0.1:9"))
+            QTest::keyClick(window, key);
+        QQuickItem* save = shownItems(window, "QQuickButton", QStringLiteral("saveAddress")).value(0);
+        QVERIFY(save);
+        QTest::mouseClick(window, Qt::LeftButton, {},
+                          save->mapToScene(save->boundingRect().center()).toPoint());
+
+        QVERIFY(&app.root() != before);
+        QCOMPARE(window->property("root").value<QObject*>(), &app.root());
+        QCOMPARE(app.state().model.BaseUrl, QStringLiteral("http://127.0.0.1:9/LomaViro/Lomaviro.php"));
+        QVERIFY(QQuickTest::qWaitForPolish(window));
+        QTRY_COMPARE(shownItems(window, "QQuickSwipeView").value(0)->property("currentIndex").toInt(), 0);
+        QVERIFY(shownItems(window, "QQuickTextField").isEmpty());
+        QCOMPARE(ControllerSettings::saved(QSettings(file, QSettings::IniFormat)), app.state().model.BaseUrl);
         QVERIFY2(guard.warnings.isEmpty(), qPrintable(guard.warnings.join('\n')));
     }
 

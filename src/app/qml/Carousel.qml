@@ -9,6 +9,9 @@ Item {
     required property QtObject root
     required property QtObject appDelegate
 
+    // A new root screen (the link restarted on another address) starts on its own first page.
+    onRootChanged: if (view.currentIndex !== root.currentIndex) view.setCurrentIndex(root.currentIndex)
+
     SwipeView {
         id: view
         anchors.fill: parent

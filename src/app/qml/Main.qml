@@ -1,8 +1,10 @@
 import QtQuick
 import QtQuick.Controls
+import Otthon.Controls
 
 // The window, held like a phone: the carousel of six pages with its page indicator, the sub-screen on top when
-// one is open, and the alert dialog.
+// one is open, the gear to the controller's address settings at the right end of every head bar, and the
+// dialogs.
 ApplicationWindow {
     id: window
 
@@ -10,6 +12,7 @@ ApplicationWindow {
     required property QtObject alerts
     required property QtObject navigation
     required property QtObject appDelegate
+    required property QtObject settings
 
     width: 390
     height: 844
@@ -49,6 +52,46 @@ ApplicationWindow {
                     navigation: window.navigation
                 }
             }
+        }
+    }
+
+    // The address settings, from every page and sub-screen.
+    Item {
+        objectName: "settingsGear"
+        anchors.top: parent.top
+        anchors.right: parent.right
+        anchors.topMargin: 4
+        anchors.rightMargin: 4
+        width: 48
+        height: 48
+        Accessible.role: Accessible.Button
+        Accessible.name: "Beállítások"
+
+        Image {
+            anchors.centerIn: parent
+            width: 30
+            height: 30
+            source: Art.source("beallitasok.png")
+            opacity: gearArea.pressed ? 0.6 : 1
+        }
+        MouseArea {
+            id: gearArea
+            anchors.fill: parent
+            onClicked: window.settings.show()
+        }
+    }
+
+    // Loaded the first time it opens, like the alert dialog below.
+    Loader {
+        id: settingsSheet
+        function ensure() {
+            if (window.settings.open && source == "")
+                setSource(Qt.resolvedUrl("ControllerSheet.qml"), {"settings": window.settings})
+        }
+        Component.onCompleted: ensure()
+        Connections {
+            target: window.settings
+            function onChanged() { settingsSheet.ensure() }
         }
     }
 

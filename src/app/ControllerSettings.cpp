@@ -1,0 +1,109 @@
+#include "app/ControllerSettings.h"
+
+#include "link/BaseUrl.h"
+
+#include <QSettings>
+
+namespace otthon {
+
+namespace {
+
+constexpr QLatin1String kKey("controller/baseUrl");
+
+QString textOf(const ControllerProbe::Result& result) {
+    using Outcome = ControllerProbe::Outcome;
+    switch (result.outcome) {
+    case Outcome::Works:
+        return QStringLiteral("Működik: a vezérlő válaszolt.");
+    case Outcome::Refused:
+        return QStringLiteral("Nem működik: a gép elutasította a kapcsolatot.");
+    case Outcome::HostNotFound:
+        return QStringLiteral("Nem működik: nincs ilyen gép.");
+    case Outcome::TimedOut:
+        return QStringLiteral("Nem működik: 10 másodperc alatt nem jött válasz.");
+    case Outcome::NotAController:
+        return QStringLiteral("Nem működik: válaszolt valami, de nem a vezérlő.");
+    case Outcome::Failed:
+        break;
+    }
+    return QStringLiteral("Nem működik: hálózati hiba (%1).").arg(result.detail.left(200));
+}
+
+} // namespace
+
+QString ControllerSettings::saved(const QSettings& settings) {
+    const QString url = settings.value(kKey).toString();
+    return isUsableBaseUrl(url) ? url : QString();
+}
+
+void ControllerSettings::save(QSettings& settings, const QString& baseUrl) {
+    settings.setValue(kKey, baseUrl);
+    settings.sync();
+}
+
+ControllerSettings::ControllerSettings(QSettings& settings, HttpTransport& transport, Scheduler& scheduler,
+                                       Restart restart, QObject* parent)
+    : QObject(parent), settings_(settings), probe_(transport, scheduler), restart_(std::move(restart)) {}
+
+QString ControllerSettings::address() const {
+    return saved(settings_);
+}
+
+QString ControllerSettings::current() const {
+    if (demo_)
+        return QStringLiteral("Most: bemutató, a beépített helyettesítő vezérlővel.");
+    return QStringLiteral("Most: %1").arg(current_);
+}
+
+void ControllerSettings::setCurrent(const QString& baseUrl, bool demo) {
+    current_ = baseUrl;
+    demo_ = demo;
+    emit changed();
+}
+
+void ControllerSettings::show() {
+    open_ = true;
+    status_.clear();
+    works_ = false;
+    emit changed();
+}
+
+void ControllerSettings::close() {
+    probe_.cancel();
+    open_ = false;
+    emit changed();
+}
+
+void ControllerSettings::test(const QString& typed) {
+    const TypedAddress address = baseUrlFromTyped(typed);
+    if (!address.error.isEmpty()) {
+        probe_.cancel();
+        report(address.error, false);
+        return;
+    }
+    probe_.start(address.url, [this](const ControllerProbe::Result& result) {
+        report(textOf(result), result.outcome == ControllerProbe::Outcome::Works);
+    });
+    report(QStringLiteral("Kipróbálás: %1 …").arg(address.url), false);
+}
+
+bool ControllerSettings::save(const QString& typed) {
+    const TypedAddress address = baseUrlFromTyped(typed);
+    if (!address.error.isEmpty()) {
+        probe_.cancel();
+        report(address.error, false);
+        return false;
+    }
+    save(settings_, address.url);
+    close();
+    restart_(address.url);
+    return true;
+}
+
+void ControllerSettings::report(const QString& status, bool works) {
+    status_ = status;
+    works_ = works;
+    emit changed();
+}
+
+} // namespace otthon

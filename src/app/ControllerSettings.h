@@ -1,0 +1,74 @@
+#pragma once
+
+#include "link/ControllerProbe.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QSettings;
+
+namespace otthon {
+
+// The controller's address, kept between runs, and the settings sheet that changes it: the user types a host
+// or a whole base URL, tries it (one status poll there, then "works" or why not) and saves it. Saving writes
+// the settings and has the app restart its link on the new address. Texts are the app's own, in Hungarian.
+class ControllerSettings : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool open READ isOpen NOTIFY changed)
+    // What the address field starts with: the saved address, or nothing.
+    Q_PROPERTY(QString address READ address NOTIFY changed)
+    // Which controller the link uses now.
+    Q_PROPERTY(QString current READ current NOTIFY changed)
+    // The last try's outcome, or why a text was refused; empty before.
+    Q_PROPERTY(QString status READ status NOTIFY changed)
+    Q_PROPERTY(bool testing READ isTesting NOTIFY changed)
+    // The status tells of success.
+    Q_PROPERTY(bool works READ works NOTIFY changed)
+
+public:
+    // The saved base URL; empty when none is saved, or what is saved is no usable base URL.
+    static QString saved(const QSettings& settings);
+    static void save(QSettings& settings, const QString& baseUrl);
+
+    using Restart = std::function<void(const QString& baseUrl)>;
+    ControllerSettings(QSettings& settings, HttpTransport& transport, Scheduler& scheduler, Restart restart,
+                       QObject* parent = nullptr);
+
+    bool isOpen() const { return open_; }
+    QString address() const;
+    QString current() const;
+    QString status() const { return status_; }
+    bool isTesting() const { return probe_.isRunning(); }
+    bool works() const { return works_; }
+
+    // The link now uses `baseUrl`; `demo` when that is the built-in substitute controller.
+    void setCurrent(const QString& baseUrl, bool demo);
+
+    Q_INVOKABLE void show();
+    // Closes the sheet; a try under way is let go.
+    Q_INVOKABLE void close();
+    // One status poll to the typed address.
+    Q_INVOKABLE void test(const QString& typed);
+    // Saves the typed address and restarts the link on it; false (and the reason as status) when the text is
+    // no address.
+    Q_INVOKABLE bool save(const QString& typed);
+
+signals:
+    void changed();
+
+private:
+    void report(const QString& status, bool works);
+
+    QSettings& settings_;
+    ControllerProbe probe_;
+    Restart restart_;
+    QString current_;
+    bool demo_ = false;
+    bool open_ = false;
+    QString status_;
+    bool works_ = false;
+};
+
+} // namespace otthon

@@ -1,0 +1,33 @@
+#include "app/LinkSession.h"
+
+#include "app/AppLog.h"
+#include "pages/PageRegistry.h"
+
+namespace otthon {
+
+LinkSession::LinkSession(const QString& baseUrl, Scheduler& scheduler, HttpTransport& transport,
+                         AlertPort& alerts)
+    : scheduler_(scheduler), exchanges_(transport), transport_(exchanges_, baseUrl), alerts_(alerts),
+      navigation_(scheduler_),
+      state_(baseUrl), context_{state_, Link{state_.model, transport_, alerts_, scheduler_}, notifications_,
+                                navigation_},
+      root_(context_) {
+    registerPages(navigation_, context_);
+}
+
+LinkSession::~LinkSession() {
+    end();
+}
+
+void LinkSession::start() {
+    qCInfo(lcApp).noquote() << "controller at" << baseUrl();
+    root_.viewDidLoad();
+}
+
+void LinkSession::end() {
+    scheduler_.end();
+    exchanges_.end();
+    alerts_.end();
+}
+
+} // namespace otthon

@@ -1,0 +1,98 @@
+import QtQuick
+import QtQuick.Controls
+
+// The controller's address: typed as a host or a whole URL, tried with one status poll, and saved
+// (ControllerSettings does all of it). Enter tries the address, Escape closes the sheet.
+Popup {
+    id: sheet
+
+    required property QtObject settings
+
+    parent: Overlay.overlay
+    anchors.centerIn: parent
+    width: Math.min(360, parent.width - 24)
+    modal: true
+    focus: true
+    closePolicy: Popup.CloseOnEscape
+    visible: settings.open
+    padding: 18
+    // The field starts from the saved address each time; what the user types is never overwritten.
+    onAboutToShow: field.text = settings.address
+    onClosed: if (settings.open) settings.close()
+
+    background: Rectangle {
+        radius: 14
+        color: "#f2f2f2"
+    }
+
+    contentItem: Column {
+        spacing: 10
+
+        Label {
+            width: parent.width
+            text: "Vezérlő címe"
+            font.bold: true
+            font.pixelSize: 18
+            color: "black"
+            horizontalAlignment: Text.AlignHCenter
+        }
+        Label {
+            width: parent.width
+            text: "A vezérlő gépének neve vagy IP-címe (például 192.168.1.100), vagy a teljes címe http://-vel."
+            font.pixelSize: 14
+            color: "#333333"
+            wrapMode: Text.Wrap
+        }
+        TextField {
+            id: field
+            objectName: "controllerAddress"
+            width: parent.width
+            focus: true
+            placeholderText: "192.168.1.100"
+            maximumLength: 2000
+            selectByMouse: true
+            inputMethodHints: Qt.ImhUrlCharactersOnly | Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
+            onAccepted: sheet.settings.test(text)
+        }
+        Label {
+            width: parent.width
+            text: sheet.settings.current
+            font.pixelSize: 12
+            color: "#555555"
+            wrapMode: Text.WrapAnywhere
+        }
+        Label {
+            objectName: "controllerStatus"
+            width: parent.width
+            visible: text !== ""
+            text: sheet.settings.status
+            font.pixelSize: 14
+            font.bold: sheet.settings.works
+            color: sheet.settings.works ? "#1b7f2a" : sheet.settings.testing ? "#555555" : "#b3261e"
+            wrapMode: Text.Wrap
+        }
+        Row {
+            anchors.right: parent.right
+            spacing: 8
+
+            Button {
+                text: "Mégse"
+                flat: true
+                onClicked: sheet.settings.close()
+            }
+            Button {
+                objectName: "tryAddress"
+                text: "Kipróbálás"
+                enabled: field.text.trim() !== "" && !sheet.settings.testing
+                onClicked: sheet.settings.test(field.text)
+            }
+            Button {
+                objectName: "saveAddress"
+                text: "Mentés"
+                highlighted: true
+                enabled: field.text.trim() !== ""
+                onClicked: sheet.settings.save(field.text)
+            }
+        }
+    }
+}

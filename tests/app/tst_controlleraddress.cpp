@@ -1,0 +1,185 @@
+// The controller's address: typed, kept through QSettings, tried with one status poll; and the link that
+// restarts on a new address without another word to the old one.
+#include "app/ControllerSettings.h"
+#include "app/LinkSession.h"
+#include "platform/VirtualScheduler.h"
+#include "platform/ui/AlertCenter.h"
+#include "support/FakeHttpTransport.h"
+#include "support/SampleReply.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace otthon;
+using namespace otthon::testing;
+
+namespace {
+
+const QString kOld = QStringLiteral("http://10.0.0.1:670/LomaViro/Lomaviro.php");
+const QString kNew = QStringLiteral("http://10.0.0.2:670/LomaViro/Lomaviro.php");
+
+enum class Answer { Status, Page, Refused, NoHost, Silence };
+
+} // namespace
+
+class ControllerAddressTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    VirtualScheduler scheduler;
+    FakeHttpTransport transport;
+    QStringList restarts;
+
+    QString settingsFile() const { return dir.filePath(QStringLiteral("otthon.conf")); }
+    std::unique_ptr<ControllerSettings> sheet(QSettings& settings) {
+        return std::make_unique<ControllerSettings>(settings, transport, scheduler,
+                                                    [this](const QString& url) { restarts.append(url); });
+    }
+
+private slots:
+    void init() {
+        QFile::remove(settingsFile());
+        transport = FakeHttpTransport();
+        scheduler = VirtualScheduler();
+        restarts.clear();
+    }
+
+    // A host, host:port or whole URL is saved as the base URL and read back by the next run; what is not an
+    // address is refused with its reason, and nothing is saved. A saved value that is no usable base URL
+    // reads as none.
+    void typedAddressIsSavedAndReadBack_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("host") << "192.168.1.7"
+                              << "http://192.168.1.7:670/LomaViro/Lomaviro.php"
+                              << "";
+        QTest::newRow("host and port") << " vezerlo.local:8080 "
+                                       << "http://vezerlo.local:8080/LomaViro/Lomaviro.php"
+                                       << "";
+        QTest::newRow("whole URL") << "http://10.0.0.2/x/y.php"
+                                   << "http://10.0.0.2/x/y.php"
+                                   << "";
+        QTest::newRow("URL that ends at the host") << "http://10.0.0.2/" << kNew << "";
+        QTest::newRow("empty") << "  "
+                               << ""
+                               << "Nincs megadva cím.";
+        QTest::newRow("other scheme") << "https://10.0.0.2"
+                                      << ""
+                                      << "Csak http:// kezdetű cím lehet.";
+        QTest::newRow("query") << "10.0.0.2/a.php?dt=x"
+                               << ""
+                               << "A cím nem tartalmazhat ? vagy # jelet.";
+        QTest::newRow("space inside") << "10.0.0 .2"
+                                      << ""
+                                      << "Ez nem érvényes cím.";
+        QTest::newRow("too long") << QString(2001, u'a') << ""
+                                  << "A cím túl hosszú.";
+    }
+    void typedAddressIsSavedAndReadBack() {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QFETCH(QString, refusal);
+        {
+            QSettings settings(settingsFile(), QSettings::IniFormat);
+            QCOMPARE(ControllerSettings::saved(settings), QString());
+            const auto settingsSheet = sheet(settings);
+            settingsSheet->show();
+            QCOMPARE(settingsSheet->save(typed), refusal.isEmpty());
+            QCOMPARE(settingsSheet->status(), refusal);
+            QCOMPARE(settingsSheet->isOpen(), !refusal.isEmpty());
+            QCOMPARE(restarts, refusal.isEmpty() ? QStringList{saved} : QStringList());
+        }
+        QSettings nextRun(settingsFile(), QSettings::IniFormat);
+        QCOMPARE(ControllerSettings::saved(nextRun), saved);
+        if (!refusal.isEmpty()) {
+            nextRun.setValue(QStringLiteral("controller/baseUrl"), typed);
+            QCOMPARE(ControllerSettings::saved(nextRun), QString());
+        }
+        QCOMPARE(transport.count(), 0);
+    }
+
+    // Trying an address is one status poll there, bound in time like every exchange, with a plain answer.
+    void tryingAnAddressTellsWhetherItWorks_data() {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("status document") << Answer::Status << "Működik: a vezérlő válaszolt.";
+        QTest::newRow("some web page") << Answer::Page << "Nem működik: válaszolt valami, de nem a vezérlő.";
+        QTest::newRow("refused") << Answer::Refused << "Nem működik: a gép elutasította a kapcsolatot.";
+        QTest::newRow("no such host") << Answer::NoHost << "Nem működik: nincs ilyen gép.";
+        QTest::newRow("no answer") << Answer::Silence << "Nem működik: 10 másodperc alatt nem jött válasz.";
+    }
+    void tryingAnAddressTellsWhetherItWorks() {
+        QFETCH(Answer, answer);
+        QFETCH(QString, status);
+        QSettings settings(settingsFile(), QSettings::IniFormat);
+        const auto settingsSheet = sheet(settings);
+        settingsSheet->test(QStringLiteral("10.0.0.2"));
+        QVERIFY(settingsSheet->isTesting());
+        QCOMPARE(transport.count(), 1);
+        QCOMPARE(transport.url(0).toString(), kNew);
+        switch (answer) {
+        case Answer::Status:
+            transport.reply(0, sampleReplyBytes());
+            break;
+        case Answer::Page:
+            transport.reply(0, "<html><body>It works!</body></html>");
+            break;
+        case Answer::Refused:
+            transport.fail(0, HttpFailure::Refused);
+            break;
+        case Answer::NoHost:
+            transport.fail(0, HttpFailure::HostNotFound);
+            break;
+        case Answer::Silence:
+            scheduler.advance(9.9);
+            QVERIFY(settingsSheet->isTesting());
+            scheduler.advance(0.1);
+            QVERIFY(transport.isCancelled(0));
+            break;
+        }
+        QVERIFY(!settingsSheet->isTesting());
+        QCOMPARE(settingsSheet->status(), status);
+        QCOMPARE(settingsSheet->works(), answer == Answer::Status);
+        QCOMPARE(restarts, QStringList());
+        QCOMPARE(ControllerSettings::saved(settings), QString());
+    }
+
+    // A link restarted on a new address lets go of everything under way on the old one (a poll, a gate
+    // command and its hold): a late reply from there changes nothing, and from then on every request goes to
+    // the new address.
+    void restartSendsNothingMoreToTheOldAddress() {
+        AlertCenter alerts;
+        auto old = std::make_unique<LinkSession>(kOld, scheduler, transport, alerts);
+        old->start();
+        scheduler.advance(3.0);
+        transport.reply(0, sampleReplyBytes());
+        scheduler.advance(3.0); // the next poll goes out, and the page takes the reply: its gates work
+        ViewElement* gate = old->root().currentPage()->element(QStringLiteral("Kapu1"));
+        gate->touchDown(QPointF(10, 10));
+        scheduler.advance(2.5);
+        QVERIFY(gate->touchUp());
+        const int sentToOld = transport.count();
+        QCOMPARE(old->sent(), (QStringList{"", "", "?dt=kapu:K1"}));
+        QCOMPARE(transport.pendingCount(), 2);
+
+        auto next = std::make_unique<LinkSession>(kNew, scheduler, transport, alerts);
+        next->start();
+        old->end();
+        QCOMPARE(transport.pendingCount(), 0);
+        transport.reply(1, sampleReplyBytes());
+        QCOMPARE(next->state().model.Connected, false);
+        QCOMPARE(next->state().model.StatusDocument.isPresent(), false);
+
+        scheduler.advance(30.0);
+        old.reset();
+        scheduler.advance(30.0);
+        QCOMPARE(transport.count() - sentToOld, 20);
+        for (int i = sentToOld; i < transport.count(); ++i)
+            QCOMPARE(transport.url(i).toString(), kNew);
+        QCOMPARE(next->sent(), QStringList(20, QString()));
+    }
+};
+
+QTEST_MAIN(ControllerAddressTest)
+#include "tst_controlleraddress.moc"
