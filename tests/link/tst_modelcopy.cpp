@@ -61,8 +61,8 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(name).section(' ', 0, 0) << at << cell << expected;
         };
         row("HaloTmp", {0, 0, 1}, "19.5", "19.5");
-        row("HaloTmp as number", {0, 0, 1}, 19.5, 19.5);
         row("HaloHum", {0, 0, 2}, "50", "50");
+        row("HaloTmp as number", {0, 0, 1}, 19.5, 19.5);
         row("NappaliTmp", {0, 1, 1}, "23.0", "23.0");
         row("NappaliHum", {0, 1, 2}, "41", "41");
         row("KulsoTmp", {0, 2, 1}, "-2.5", "-2.5");

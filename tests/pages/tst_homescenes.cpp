@@ -24,11 +24,6 @@ private slots:
         QCOMPARE(slider->property("from").toDouble(), 5.0);
         QCOMPARE(slider->property("to").toDouble(), 35.0);
         QCOMPARE(slider->property("value").toDouble(), 22.0);
-        QCOMPARE(scene.control(page->Futes)->rotation(), 90.0);
-        QQuickItem* back = scene.inner(page->Futes, "QQuickRectangle");
-        QCOMPARE(back->property("color").value<QColor>(), QColor(Qt::blue));
-        QCOMPARE(back->property("radius").toDouble(), 16.0);
-        QCOMPARE(scene.control(page->Head)->property("color").value<QColor>(), ControlPage::headBackground());
         QQuickItem* toggle = scene.inner(page->Futes, "QQuickSwitch");
         QVERIFY(toggle->property("checked").toBool());
 

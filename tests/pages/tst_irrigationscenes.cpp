@@ -1,7 +1,7 @@
 #include "PageHarness.h"
-#include "SampleDocument.h"
 #include "SceneView.h"
 #include "pages/irrigation/OntozoKiBe.h"
+#include "support/SampleReply.h"
 
 using namespace otthon;
 using namespace otthon::testing;
@@ -14,7 +14,7 @@ private slots:
     // Each control on screen is the one it stands for: zone 3's switch, then the whole irrigation's segments.
     void zoneSwitching() {
         PageHarness h;
-        h.model().StatusDocument = StatusTree(sampleDocument());
+        h.model().StatusDocument = StatusTree(sampleReply());
         auto page = h.load<OntozoKiBe>();
         SceneView scene(*page);
         QVERIFY(QTest::qWaitForWindowExposed(&scene.view));

@@ -1,5 +1,4 @@
 #include "PageHarness.h"
-#include "SampleDocument.h"
 #include "pages/home/Kulso.h"
 
 #include <QtTest>
@@ -25,20 +24,6 @@ class KulsoTest : public QObject {
     }
 
 private slots:
-    void showsInitialValuesBeforeTheFirstReply() {
-        PageHarness h;
-        auto page = h.load<Kulso>();
-        QCOMPARE(page->KulsoTmpLabel->text(), QStringLiteral(" Hőmérséklet 0.0 °C "));
-        QCOMPARE(page->KulsoLegnyomas->text(), QStringLiteral(" Légnyomas 0.0 hPa  "));
-        QCOMPARE(page->Kapu1->image(), QStringLiteral("lakatbe1.png"));
-        QCOMPARE(page->Kapu2->image(), QStringLiteral("lakat2ki.png"));
-        QVERIFY(!page->ConnectionImage->isHidden());
-        QVERIFY(!page->Kapu1->isEnabled());
-        QVERIFY(!page->Kapu2->isEnabled());
-        QVERIFY(page->OKLabel->isHidden());
-        QCOMPARE(page->background(), QStringLiteral("Kulso.png"));
-    }
-
     void formatsTheReply_data() {
         QTest::addColumn<QJsonValue>("humidity");
         QTest::addColumn<QJsonValue>("pressure");
@@ -174,19 +159,6 @@ private slots:
         QVERIFY(!page->KulsoSpiner->isAnimating());
         h.scheduler.advance(1.0); // t = 8
         QVERIFY(page->Kapu1->isEnabled());
-    }
-
-    void holdOutlivesADiscardedPage() {
-        PageHarness h;
-        auto page = connectedPage(h);
-        press(h, page->Kapu2, 2.0);
-        QVERIFY(h.model().CommandInFlight);
-        page->viewWillDisappear();
-        page.reset();
-        h.scheduler.advance(5.0);
-        QVERIFY(!h.model().CommandInFlight);
-        h.transport.fail(0); // the command's exchange ends, and with it its deadline
-        QCOMPARE(h.scheduler.activeTimers(), 0);
     }
 };
 

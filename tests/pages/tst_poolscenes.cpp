@@ -1,9 +1,9 @@
 #include "PageHarness.h"
-#include "SampleDocument.h"
 #include "SceneView.h"
 #include "pages/pool/MedenceBeallitas.h"
 #include "pages/pool/MedenceTabla.h"
 #include "pages/pool/MedenceViewController.h"
+#include "support/SampleReply.h"
 
 using namespace otthon;
 using namespace otthon::testing;
@@ -11,7 +11,7 @@ using namespace otthon::testing;
 namespace {
 
 void loadPool(PageHarness& h) {
-    QJsonArray document = sampleDocument();
+    QJsonArray document = sampleReply();
     document.replace(
         5, QJsonArray{QJsonArray{"6:30", "15"}, QJsonArray{"12:0", "40"}, QJsonArray{"19:5", "30"}});
     h.model().StatusDocument = StatusTree(document);
