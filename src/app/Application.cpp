@@ -31,10 +31,8 @@ QStringList picturesOf(const Screen& page) {
 } // namespace
 
 Application::Application(const QString& baseUrl, Options options)
-    : settings_(options.settingsFile.isEmpty()
-                    ? std::make_unique<QSettings>()
-                    : std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat)),
-      settingsSheet_(*settings_, http_, scheduler_, [this](const QString& url) { restartLink(url); }),
+    : settingsSheet_(options.settingsFile, http_, scheduler_,
+                     [this](const QString& url) { restartLink(url); }),
       session_(std::make_unique<LinkSession>(baseUrl, scheduler_, http_, alerts_)), options_(options) {
     settingsSheet_.setCurrent(baseUrl, options.demo);
     // Qt 6.4 does not look for modules in the resources by itself.

@@ -8,7 +8,6 @@
 #include "platform/ui/AlertCenter.h"
 
 #include <QQmlApplicationEngine>
-#include <QSettings>
 
 #include <memory>
 
@@ -59,7 +58,6 @@ private:
     QtHttpTransport http_;
     AlertCenter alerts_;
     AppDelegate delegate_;
-    std::unique_ptr<QSettings> settings_;
     ControllerSettings settingsSheet_;
     std::unique_ptr<LinkSession> session_;
     const Options options_;

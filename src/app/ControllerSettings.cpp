@@ -41,12 +41,19 @@ void ControllerSettings::save(QSettings& settings, const QString& baseUrl) {
     settings.sync();
 }
 
-ControllerSettings::ControllerSettings(QSettings& settings, HttpTransport& transport, Scheduler& scheduler,
+ControllerSettings::ControllerSettings(QString settingsFile, HttpTransport& transport, Scheduler& scheduler,
                                        Restart restart, QObject* parent)
-    : QObject(parent), settings_(settings), probe_(transport, scheduler), restart_(std::move(restart)) {}
+    : QObject(parent), settingsFile_(std::move(settingsFile)), probe_(transport, scheduler),
+      restart_(std::move(restart)) {}
+
+std::unique_ptr<QSettings> ControllerSettings::settings() const {
+    if (settingsFile_.isEmpty())
+        return std::make_unique<QSettings>();
+    return std::make_unique<QSettings>(settingsFile_, QSettings::IniFormat);
+}
 
 QString ControllerSettings::address() const {
-    return saved(settings_);
+    return saved(*settings());
 }
 
 QString ControllerSettings::current() const {
@@ -94,7 +101,7 @@ bool ControllerSettings::save(const QString& typed) {
         report(address.error, false);
         return false;
     }
-    save(settings_, address.url);
+    save(*settings(), address.url);
     close();
     restart_(address.url);
     return true;

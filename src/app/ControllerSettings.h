@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QSettings;
 
@@ -33,7 +34,8 @@ public:
     static void save(QSettings& settings, const QString& baseUrl);
 
     using Restart = std::function<void(const QString& baseUrl)>;
-    ControllerSettings(QSettings& settings, HttpTransport& transport, Scheduler& scheduler, Restart restart,
+    // `settingsFile` is an INI file to keep the address in; the user's own settings when empty.
+    ControllerSettings(QString settingsFile, HttpTransport& transport, Scheduler& scheduler, Restart restart,
                        QObject* parent = nullptr);
 
     bool isOpen() const { return open_; }
@@ -60,8 +62,10 @@ signals:
 
 private:
     void report(const QString& status, bool works);
+    // Made when needed, as QSettings are meant to be: nothing is read before the sheet opens.
+    std::unique_ptr<QSettings> settings() const;
 
-    QSettings& settings_;
+    const QString settingsFile_;
     ControllerProbe probe_;
     Restart restart_;
     QString current_;

@@ -31,8 +31,8 @@ class ControllerAddressTest : public QObject {
     QStringList restarts;
 
     QString settingsFile() const { return dir.filePath(QStringLiteral("otthon.conf")); }
-    std::unique_ptr<ControllerSettings> sheet(QSettings& settings) {
-        return std::make_unique<ControllerSettings>(settings, transport, scheduler,
+    std::unique_ptr<ControllerSettings> sheet() {
+        return std::make_unique<ControllerSettings>(settingsFile(), transport, scheduler,
                                                     [this](const QString& url) { restarts.append(url); });
     }
 
@@ -80,16 +80,13 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, saved);
         QFETCH(QString, refusal);
-        {
-            QSettings settings(settingsFile(), QSettings::IniFormat);
-            QCOMPARE(ControllerSettings::saved(settings), QString());
-            const auto settingsSheet = sheet(settings);
-            settingsSheet->show();
-            QCOMPARE(settingsSheet->save(typed), refusal.isEmpty());
-            QCOMPARE(settingsSheet->status(), refusal);
-            QCOMPARE(settingsSheet->isOpen(), !refusal.isEmpty());
-            QCOMPARE(restarts, refusal.isEmpty() ? QStringList{saved} : QStringList());
-        }
+        const auto settingsSheet = sheet();
+        QCOMPARE(settingsSheet->address(), QString());
+        settingsSheet->show();
+        QCOMPARE(settingsSheet->save(typed), refusal.isEmpty());
+        QCOMPARE(settingsSheet->status(), refusal);
+        QCOMPARE(settingsSheet->isOpen(), !refusal.isEmpty());
+        QCOMPARE(restarts, refusal.isEmpty() ? QStringList{saved} : QStringList());
         QSettings nextRun(settingsFile(), QSettings::IniFormat);
         QCOMPARE(ControllerSettings::saved(nextRun), saved);
         if (!refusal.isEmpty()) {
@@ -112,8 +109,7 @@ private slots:
     void tryingAnAddressTellsWhetherItWorks() {
         QFETCH(Answer, answer);
         QFETCH(QString, status);
-        QSettings settings(settingsFile(), QSettings::IniFormat);
-        const auto settingsSheet = sheet(settings);
+        const auto settingsSheet = sheet();
         settingsSheet->test(QStringLiteral("10.0.0.2"));
         QVERIFY(settingsSheet->isTesting());
         QCOMPARE(transport.count(), 1);
@@ -142,7 +138,7 @@ private slots:
         QCOMPARE(settingsSheet->status(), status);
         QCOMPARE(settingsSheet->works(), answer == Answer::Status);
         QCOMPARE(restarts, QStringList());
-        QCOMPARE(ControllerSettings::saved(settings), QString());
+        QCOMPARE(settingsSheet->address(), QString());
     }
 
     // A link restarted on a new address lets go of everything under way on the old one (a poll, a gate
