@@ -31,7 +31,7 @@ QStringList picturesOf(const Screen& page) {
 } // namespace
 
 Application::Application(const QString& baseUrl, Options options)
-    : settingsSheet_(options.settingsFile, http_, scheduler_,
+    : settingsSheet_(options.settingsFile, probeHttp_, scheduler_,
                      [this](const QString& url) { restartLink(url); }),
       session_(std::make_unique<LinkSession>(baseUrl, scheduler_, http_, alerts_)), options_(options) {
     settingsSheet_.setCurrent(baseUrl, options.demo);
@@ -82,10 +82,10 @@ void Application::restartLink(const QString& baseUrl) {
         shown->setProperty("root", QVariant::fromValue<QObject*>(&root()));
         shown->setProperty("navigation", QVariant::fromValue<QObject*>(&navigation()));
     }
-    // The scenes may hold the old pages until they have let go of them; the session goes after that, at the
-    // next turn of the event loop. It has ended: nothing of it runs meanwhile.
+    // The scenes may hold the old pages until they have let go of them; the session goes after that, with the
+    // queued call that holds it. It has ended: nothing of it runs meanwhile.
     QMetaObject::invokeMethod(
-        &engine_, [previous] {}, Qt::QueuedConnection);
+        &engine_, [previous = std::move(previous)] {}, Qt::QueuedConnection);
 }
 
 QQuickWindow* Application::window() const {

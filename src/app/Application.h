@@ -56,6 +56,9 @@ public:
 private:
     QtScheduler scheduler_;
     QtHttpTransport http_;
+    // Tries of an address have a client of their own: the link's bound on exchanges under way, which a dead
+    // controller fills, must not cut them short.
+    QtHttpTransport probeHttp_;
     AlertCenter alerts_;
     AppDelegate delegate_;
     ControllerSettings settingsSheet_;
