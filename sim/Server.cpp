@@ -78,6 +78,10 @@ int Server::start(const std::string& host, int port) {
     BoundedHttpServer& httpServer = *bounded;
     http_ = std::move(bounded);
     http_->new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
+    // Only for the Keep-Alive header of the replies: the connection loop above keeps these bounds itself.
+    http_->set_keep_alive_timeout(
+        std::chrono::duration_cast<std::chrono::seconds>(connectionLimits.idle).count());
+    http_->set_keep_alive_max_count(requestsPerConnection);
     // The library's default also sets SO_REUSEPORT, which lets a second controller share the port unnoticed.
     http_->set_socket_options([](int socket) {
         const int on = 1;
