@@ -74,7 +74,7 @@ inline double microseconds(int rounds, int iterations, const std::function<void(
 
 // Microseconds a schedule list (loaded on `h`'s document, 1,000 slots) takes to rebuild and reload: after its
 // editor changed one slot, and after a reply that changed every slot (`changed`).
-inline std::pair<double, double> rebuildTimes(Harness& h, const ScheduleSpec& schedule,
+inline std::pair<double, double> rebuildTimes(Harness& h, const ScheduleElement& schedule,
                                               const QJsonArray& changed, int rounds) {
     const QString refresh = schedule.refreshNotification.toString();
     const double one = microseconds(rounds, 50, [&](int i) {

@@ -5,7 +5,7 @@
 namespace otthon {
 
 // The pool schedule: element 5, rows of a start and a duration.
-inline constexpr ScheduleSpec PoolSchedule{
+inline constexpr ScheduleElement PoolSchedule{
     .element = 5,
     .columns = {.zone = -1, .start = 0, .duration = 1},
     .placeholderZone = u"",

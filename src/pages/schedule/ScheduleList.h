@@ -19,7 +19,7 @@ struct ScheduleListKind {
     QStringView background; // Hatterkep
     QStringView editSwitch; // outlet names
     QStringView table;
-    ScheduleSpec schedule;
+    ScheduleElement schedule;
     // The row text of slot number `number` (counted from 1).
     QString (*rowText)(qsizetype number, const Slot& slot, const StatusModel& model);
     QString (*addCommand)();

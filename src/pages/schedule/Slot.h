@@ -17,7 +17,7 @@ struct SlotColumns {
 
 // One schedule of the kept reply: its element, its columns, the zone of the slot the add commands ask for
 // ("" without zones), and the notification its editor posts after a change.
-struct ScheduleSpec {
+struct ScheduleElement {
     int element;
     SlotColumns columns;
     QStringView placeholderZone;

@@ -16,9 +16,9 @@ SlotEditor::SlotEditor(PageContext& context, const SlotEditorKind& kind, QObject
     : ControlPage(context, kind.restorationIdentifier.toString(), parent, Connection::NotShown), kind_(kind) {
     setSpinner(Spinner);
     // What the layout gives: the wheels with their tags and data source, the button's title and action.
-    for (const SlotWheel& spec : kind.wheels) {
-        auto* wheel = makeOutlet<Picker>(spec.outlet.toString());
-        wheel->setTag(spec.tag);
+    for (const SlotWheel& slotWheel : kind.wheels) {
+        auto* wheel = makeOutlet<Picker>(slotWheel.outlet.toString());
+        wheel->setTag(slotWheel.tag);
         wheel->setRowCount(WheelRows);
         wheel->setTitleSource([this, wheel](int row) { return titleForRow(wheel->tag(), row); });
         wheels_.append(wheel);
@@ -144,8 +144,8 @@ QList<QObject*> SlotEditor::wheelObjects() const {
 
 QStringList SlotEditor::wheelCaptions() const {
     QStringList captions;
-    for (const SlotWheel& spec : kind_.wheels)
-        captions.append(spec.caption.toString());
+    for (const SlotWheel& slotWheel : kind_.wheels)
+        captions.append(slotWheel.caption.toString());
     return captions;
 }
 

@@ -32,7 +32,7 @@ struct SlotEditorKind {
     QStringView spinner;    // outlet names
     QStringView setButton;
     QStringView setTitle;
-    ScheduleSpec schedule;
+    ScheduleElement schedule;
     std::span<const SlotWheel> wheels; // in layout order
     QStringList StatusModel::*tagZeroTitles;
     bool AppState::*ready;
