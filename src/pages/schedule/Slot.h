@@ -5,7 +5,6 @@
 
 namespace otthon {
 
-struct StatusModel;
 class StatusTree;
 
 // Where a slot's fields stand in a row of its schedule element; -1 for a field the schedule does not have.
