@@ -86,10 +86,6 @@ void ScheduleList::editSwitched() {
     reloadData();
 }
 
-int ScheduleList::editingStyle(int row) const {
-    return editingStyle(row, checkPlaceholder());
-}
-
 int ScheduleList::editingStyle(int row, bool placeholderShown) const {
     if (!editing_ || row < 0 || row > int(rows_.size()))
         return Table::None;

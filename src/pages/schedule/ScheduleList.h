@@ -66,8 +66,6 @@ public:
     void editSwitched();
     // The table's data source and delegate.
     void reloadData();
-    int numberOfRows() const { return int(rows_.size()) + (editing_ ? 1 : 0); }
-    int editingStyle(int row) const;
     void didSelectRow(int row);
     void commitEditingStyle(int style, int row);
 
