@@ -21,7 +21,6 @@ public:
     ExchangeId get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) override;
     void cancel(ExchangeId exchange) override;
 
-    int pending() const { return int(pending_.size()); }
     void end();
 
 private:
