@@ -47,7 +47,6 @@ public:
     AlertCenter& alerts() { return alerts_; }
     Navigation& navigation() { return session_->navigation(); }
     Scheduler& scheduler() { return scheduler_; }
-    ControllerSettings& controllerSettings() { return settingsSheet_; }
     const QStringList& sent() const { return session_->sent(); }
     QQuickWindow* window() const;
     // The screen on top: a pushed sub-screen, or else the carousel's current page.
