@@ -39,7 +39,6 @@ void ScheduleList::Init() {
     const Schedule schedule(model.StatusDocument, kind_.schedule.element);
     if (schedule.isNull()) {
         setEditing(true);
-        reloadData();
         EditSwitch->setOn(true);
         return;
     }
