@@ -34,7 +34,7 @@ void MedenceViewController::INIT() {
     MedenceTMP->setText(QStringLiteral(" Hőmérséklet ") + sensorText(m.MedenceHomerseklet) +
                         QStringLiteral(" °C "));
     showConnection();
-    for (ViewElement* control : QList<ViewElement*>{MedenceOsszefoglalas, MedenceBeallitas, MedenceKiBe})
+    for (ViewElement* control : gatedControls())
         control->setEnabled(m.Connected);
     MedenceSpiner->stopAnimating();
 }
