@@ -29,10 +29,9 @@ void OntozoViewController::INIT() {
     const StatusModel& m = model();
     RainImage->setHidden(!m.Rain);
     showConnection();
-    for (Button* button : {OntozoOsszefoglalas, OntozoBeallitas, OntozoBeKi})
+    for (Button* button : {OntozoOsszefoglalas, OntozoBeallitas})
         button->setEnabled(m.Connected);
-    if (!m.Connected || m.Rain)
-        OntozoBeKi->setEnabled(false);
+    OntozoBeKi->setEnabled(m.Connected && !m.Rain); // zone switching is refused while it rains
 }
 
 } // namespace otthon
