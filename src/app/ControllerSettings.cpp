@@ -1,6 +1,7 @@
 #include "app/ControllerSettings.h"
 
 #include "link/BaseUrl.h"
+#include "link/JsonHttp.h"
 
 #include <QSettings>
 
@@ -20,7 +21,7 @@ QString textOf(const ControllerProbe::Result& result) {
     case Outcome::HostNotFound:
         return QStringLiteral("Nem működik: nincs ilyen gép.");
     case Outcome::TimedOut:
-        return QStringLiteral("Nem működik: 10 másodperc alatt nem jött válasz.");
+        return QStringLiteral("Nem működik: %1 másodperc alatt nem jött válasz.").arg(JsonHttp::Timeout);
     case Outcome::NotAController:
         return QStringLiteral("Nem működik: válaszolt valami, de nem a vezérlő.");
     case Outcome::Failed:
