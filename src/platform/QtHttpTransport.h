@@ -15,9 +15,10 @@ namespace otthon {
 // HttpTransport over one QNetworkAccessManager. Never answers from a cache and stores nothing in one;
 // callbacks arrive through the event loop of the thread that made the transport.
 //
-// At most MaxPending exchanges are under way at once: a new one makes the oldest fail at once. Qt opens six
-// connections to a host and queues what comes beyond them, so replies that never end could otherwise hold
-// every connection and keep even a good reply from getting through.
+// At most MaxPending exchanges are under way at once: a new one lets the oldest go at once, and the oldest
+// reports failed on a later turn of the event loop. Qt opens six connections to a host and queues what comes
+// beyond them, so replies that never end could otherwise hold every connection and keep even a good reply
+// from getting through.
 class QtHttpTransport final : public QObject, public HttpTransport {
     Q_OBJECT
 public:
