@@ -103,12 +103,11 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<otthon::sim::Server> substitute;
     if (options.demo) {
         substitute = std::make_unique<otthon::sim::Server>();
-        const int port = substitute->start("127.0.0.1", 0);
-        if (port <= 0) {
+        if (substitute->start("127.0.0.1", 0) <= 0) {
             qCCritical(otthon::lcApp) << "the substitute controller could not start";
             return 1;
         }
-        baseUrl = QStringLiteral("http://127.0.0.1:%1/LomaViro/Lomaviro.php").arg(port);
+        baseUrl = QString::fromStdString(substitute->url());
         qCInfo(otthon::lcApp).noquote() << "demo: the substitute controller answers at" << baseUrl;
     }
     if (baseUrl.isEmpty())
