@@ -1,190 +1,220 @@
-// The real request channel (JsonHttp over QtHttpTransport) against the real substitute controller on
-// loopback.
+// The link over real connections: QtHttpTransport against a small server on the loopback interface, and the
+// request channel (JsonHttp over QtHttpTransport) against the substitute controller.
 #include "link/Commands.h"
 #include "link/JsonHttp.h"
 #include "link/StatusModel.h"
 #include "platform/QtHttpTransport.h"
 #include "platform/QtScheduler.h"
+#include "platform/ui/AlertCenter.h"
 #include "sim/Server.h"
-#include "support/RecordingAlerts.h"
+#include "support/SampleReply.h"
 
-#include <QtTest>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <functional>
+#include <memory>
 
 using namespace otthon;
+using namespace otthon::testing;
 
 namespace {
 
-// Counts the exchanges that are over, so a test waits for exactly the replies it caused: an exchange is over
-// once the transport has let go of its handlers, after their last call or when it was cancelled.
-class CountingTransport final : public HttpTransport {
+// A server on the loopback interface that answers each connection as told once its request line is in.
+class LoopbackServer : public QObject {
 public:
-    explicit CountingTransport(HttpTransport& inner) : inner_(inner) {}
-    ExchangeId get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) override {
-        // The transport under this one may let go of the handlers after this one is gone (the rig destroys it
-        // first), so the count outlives both.
-        const auto token = std::shared_ptr<int>(nullptr, [count = over_](int*) { ++*count; });
-        handlers.finished = [token, finished = std::move(handlers.finished)] { finished(); };
-        handlers.failed = [token, failed = std::move(handlers.failed)](const HttpFailure& why) {
-            failed(why);
-        };
-        // The controller never answers in time in one fault; a short timeout keeps that test quick.
-        return inner_.get(url, std::min(timeoutSeconds, timeout), std::move(handlers));
+    std::function<void(QTcpSocket*)> answer; // none: the server stays silent
+    QList<QByteArray> requestLines;
+
+    LoopbackServer() {
+        server_.listen(QHostAddress::LocalHost);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    if (!socket->canReadLine())
+                        return;
+                    QObject::disconnect(socket, &QTcpSocket::readyRead, nullptr, nullptr);
+                    const QByteArray head = socket->readAll();
+                    requestLines.append(head.left(head.indexOf("\r\n")));
+                    if (answer)
+                        answer(socket);
+                });
+            }
+        });
     }
-    void cancel(ExchangeId exchange) override { inner_.cancel(exchange); }
-    int over() const { return *over_; }
-    double timeout = 10.0;
+    QString base() const {
+        return QStringLiteral("http://127.0.0.1:%1/LomaViro/Lomaviro.php").arg(server_.serverPort());
+    }
+    void stop() { server_.close(); }
 
 private:
-    HttpTransport& inner_;
-    std::shared_ptr<int> over_ = std::make_shared<int>(0);
+    QTcpServer server_;
 };
 
-struct Rig {
-    sim::Server server{[] {
-        sim::ControllerOptions options;
-        options.steady = true;
-        return options;
-    }()};
-    QtScheduler scheduler;
-    QtHttpTransport http;
-    CountingTransport transport{http};
-    testing::RecordingAlerts alerts;
-    std::unique_ptr<StatusModel> model;
+// A reply that announces the whole sample and sends `sendOnly` bytes of it, then closes.
+std::function<void(QTcpSocket*)> replyWith(int status, qsizetype sendOnly = -1) {
+    return [=](QTcpSocket* socket) {
+        const QByteArray body = sampleReplyBytes();
+        socket->write("HTTP/1.1 " + QByteArray::number(status) +
+                      " Status\r\nContent-Length: " + QByteArray::number(body.size()) +
+                      "\r\nConnection: close\r\n\r\n" + (sendOnly < 0 ? body : body.left(sendOnly)));
+        socket->disconnectFromHost();
+    };
+}
 
-    bool start() {
-        const int port = server.start("127.0.0.1", 0);
-        if (port <= 0)
-            return false;
-        model = std::make_unique<StatusModel>(QString::fromStdString(server.url()));
-        return true;
-    }
-    Link link() { return Link{*model, transport, alerts, scheduler}; }
-
-    // Sends one command and waits until its exchange is over.
-    bool exchange(const QString& command) {
-        const int before = transport.over();
-        JsonHttp::send(link(), command);
-        return QTest::qWaitFor([&] { return transport.over() > before; }, 15000);
-    }
-    QJsonValue cell(int element, int row, int column) const {
-        return model->StatusDocument.at(element, row, column);
-    }
+// What one exchange reported, in order.
+struct Exchange {
+    QString events;
+    QByteArray body;
+    bool calledInsideGet = false;
+    std::weak_ptr<int> held; // something only the handlers hold
 };
 
 } // namespace
 
 class LinkIntegrationTest : public QObject {
     Q_OBJECT
+    sim::Server server;
+    QtScheduler scheduler;
+    QtHttpTransport http;
+    AlertCenter alerts;
+    std::unique_ptr<StatusModel> model;
+
+    // Sends a command with the controller's next reply spoilt as told, and waits until the controller has it.
+    bool send(const QString& command, sim::FaultKind fault = sim::FaultKind::None) {
+        server.controller().pushFault(fault);
+        const std::size_t received = server.controller().log().size();
+        JsonHttp::send(Link{*model, http, alerts, scheduler}, command);
+        return QTest::qWaitFor([&] { return server.controller().log().size() > received; }, 5000);
+    }
+    bool connectedBecomes(bool connected) {
+        return QTest::qWaitFor([&] { return model->Connected == connected; }, 5000);
+    }
+
+    bool inGet = false;
+
+    std::shared_ptr<Exchange> get(QtHttpTransport& transport, const QUrl& url, double timeout = 10.0) {
+        auto exchange = std::make_shared<Exchange>();
+        auto token = std::make_shared<int>();
+        exchange->held = token;
+        auto note = [this, exchange, token](const char* event, const QByteArray& bytes = QByteArray()) {
+            exchange->events += QLatin1String(event);
+            exchange->body += bytes;
+            exchange->calledInsideGet |= inGet;
+        };
+        HttpHandlers handlers;
+        handlers.response = [note] { note("response "); };
+        handlers.data = [note](const QByteArray& bytes) { note("data ", bytes); };
+        handlers.finished = [note] { note("finished"); };
+        handlers.failed = [note](const HttpFailure&) { note("failed"); };
+        inGet = true;
+        transport.get(url, timeout, std::move(handlers));
+        inGet = false;
+        return exchange;
+    }
+
+    // Waits until the transport has let go of the handlers, which it does after their last call, and checks
+    // what they reported, in order, none of it from within get().
+    static bool endsAs(const Exchange& exchange, const QString& pattern) {
+        return QTest::qWaitFor([&exchange] { return exchange.held.expired(); }, 5000) &&
+               !exchange.calledInsideGet && QRegularExpression(pattern).match(exchange.events).hasMatch();
+    }
 
 private slots:
-    void pollFillsTheModel() {
-        Rig rig;
-        QVERIFY(rig.start());
-        QVERIFY(rig.exchange(commands::poll()));
-        QVERIFY(rig.model->Connected);
-        QVERIFY(rig.model->StatusDocument.isPresent());
-        QCOMPARE(rig.model->StatusDocument.root()->size(), 7);
-        QCOMPARE(rig.model->RadioAdoLista.size(), 10);
-        QCOMPARE(rig.model->NappaliSetTmp, 22);
-        QVERIFY(rig.model->KulsoTmp.isString());
-        QCOMPARE(rig.server.controller().log().commands().back(), std::string());
-    }
-
-    void eachCommandChangesTheNextReply_data() {
+    // A command goes on the wire as its own text, built as a sender builds it: setpoints and volumes as whole
+    // numbers (an exact half to the even neighbour), and texts from a reply escaped only where they could not
+    // stand in the query as they are.
+    void commandsGoOutAsTheirText_data() {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("element");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("column");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("gate 1") << commands::gate(1) << 0 << 5 << 1 << "0";
-        QTest::newRow("living room") << commands::thermostat("Nappali", 25.5f, false) << 2 << 1 << 1 << "26";
-        QTest::newRow("bedroom") << commands::thermostat("Halo", 17.2f, true) << 2 << 0 << 1 << "17";
-        QTest::newRow("radio on station") << commands::radioOn(42.7f, "3") << 3 << 0 << 1 << "3";
-        QTest::newRow("pool off") << commands::poolCirculation(false) << 3 << 1 << 2 << "0";
+        QTest::newRow("21.5 to even") << commands::thermostat("Halo", 21.5f, true) << "temp:Halo:22:0:1";
+        QTest::newRow("22.5 to even") << commands::thermostat("Halo", 22.5f, true) << "temp:Halo:22:0:1";
+        QTest::newRow("39.7 up") << commands::radioOn(39.7f, "12") << "radio:BE:40:12";
+        QTest::newRow("query delimiters")
+            << commands::poolDelete("+6 30&a=1", "1#5%") << "Pooldel:%2B6%2030%26a%3D1:1%235%25";
+        QTest::newRow("non-ASCII and controls") << commands::irrigationDelete("6:30\n", "\t15\x01", "Zóna")
+                                                << "Ontozodel:6:30%0A:%0915%01:Z%C3%B3na";
     }
-    void eachCommandChangesTheNextReply() {
+    void commandsGoOutAsTheirText() {
         QFETCH(QString, command);
-        QFETCH(int, element);
-        QFETCH(int, row);
-        QFETCH(int, column);
-        Rig rig;
-        QVERIFY(rig.start());
-        QVERIFY(rig.exchange(command));
-        QVERIFY(rig.exchange(commands::poll()));
-        QTEST(textOf(rig.cell(element, row, column)), "expected");
-        QCOMPARE(rig.model->StatusDocument.at(6, 0).toString(), QStringLiteral("OK"));
-        QVERIFY(rig.alerts.shown().empty());
+        QFETCH(QString, expected);
+        LoopbackServer loopback;
+        QtHttpTransport transport;
+        get(transport, QUrl(loopback.base() + command, QUrl::StrictMode));
+        QVERIFY(QTest::qWaitFor([&] { return !loopback.requestLines.isEmpty(); }, 5000));
+        QCOMPARE(QString::fromLatin1(loopback.requestLines.first()),
+                 "GET /LomaViro/Lomaviro.php?dt=" + expected + " HTTP/1.1");
     }
 
-    // The schedules' slot commands and the irrigation switches go the whole way in tst_pool_e2e and
-    // tst_irrigation_e2e.
+    // Whatever the HTTP status, a complete reply is a finished exchange; anything short of one fails.
+    void exchangeEnds_data() {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("pattern");
+        for (const char* status : {"200", "404", "500"})
+            QTest::newRow(status) << status << "^response (data )+finished$";
+        // Refused; closed without a reply; body cut short; no reply in time; a scheme no one serves.
+        for (const char* kind : {"refused", "closed", "cut", "silent", "scheme"})
+            QTest::newRow(kind) << kind << "^(response )?(data )*failed$";
+    }
+    void exchangeEnds() {
+        QFETCH(QString, server);
+        QFETCH(QString, pattern);
+        LoopbackServer loopback;
+        QUrl url(loopback.base());
+        if (server == u"refused")
+            loopback.stop();
+        else if (server == u"closed")
+            loopback.answer = [](QTcpSocket* socket) { socket->disconnectFromHost(); };
+        else if (server == u"cut")
+            loopback.answer = replyWith(200, 40);
+        else if (server == u"scheme")
+            url = QUrl(QStringLiteral("nosuch://127.0.0.1/x"));
+        else if (server.toInt() > 0)
+            loopback.answer = replyWith(server.toInt());
+        QtHttpTransport transport;
+        const auto exchange = get(transport, url, server == u"silent" ? 0.3 : 10.0);
+        QVERIFY2(endsAs(*exchange, pattern), qPrintable(exchange->events));
+        if (server.toInt() > 0)
+            QCOMPARE(exchange->body, sampleReplyBytes());
+    }
 
+    // At most four exchanges are pending: a fifth lets the oldest go, which reports failed on a later turn.
+    void aFifthExchangeLetsTheOldestGo() {
+        LoopbackServer server;
+        QtHttpTransport transport;
+        QList<std::shared_ptr<Exchange>> exchanges;
+        for (int i = 0; i < 5; ++i)
+            exchanges.append(get(transport, QUrl(server.base())));
+        QVERIFY2(endsAs(*exchanges[0], "^failed$"), qPrintable(exchanges[0]->events));
+        for (int i = 1; i < 5; ++i)
+            QVERIFY(!exchanges[i]->held.expired() && exchanges[i]->events.isEmpty());
+    }
+
+    void initTestCase() {
+        QVERIFY(server.start("127.0.0.1", 0) > 0);
+        model = std::make_unique<StatusModel>(QString::fromStdString(server.url()));
+    }
+
+    // The controller's report of a refused setting reaches the alert.
     void aRefusedSettingRaisesTheAlert() {
-        Rig rig;
-        QVERIFY(rig.start());
-        QVERIFY(rig.exchange(commands::thermostat("Nappali", 40, true)));
-        QCOMPARE(rig.alerts.shown().size(), size_t(1));
-        QCOMPARE(rig.alerts.shown().front().content.message, QStringLiteral("Sikertelen Nappali beállitas!"));
-        QVERIFY(QTest::qWaitFor([&] { return !rig.alerts.dismissals().empty(); }, 4000));
-        QVERIFY(rig.exchange(commands::poll()));
-        QCOMPARE(rig.model->NappaliSetTmp, 22);
-        QCOMPARE(rig.alerts.shown().size(), size_t(1));
-    }
-
-    void everyFaultEndsAsLinkDownAndTheNextReplyRestoresIt_data() {
-        QTest::addColumn<int>("fault");
-        QTest::newRow("connection dropped") << int(sim::FaultKind::Drop);
-        QTest::newRow("not JSON") << int(sim::FaultKind::NotJson);
-        QTest::newRow("HTTP 500 with HTML") << int(sim::FaultKind::ServerError);
-        QTest::newRow("no reply in time") << int(sim::FaultKind::Hang);
-    }
-    void everyFaultEndsAsLinkDownAndTheNextReplyRestoresIt() {
-        QFETCH(int, fault);
-        Rig rig;
-        QVERIFY(rig.start());
-        rig.transport.timeout = 1.0;
-        QVERIFY(rig.exchange(commands::poll()));
-        QVERIFY(rig.model->Connected);
-        const QJsonArray before = *rig.model->StatusDocument.root();
-        const qint64 setpoint = rig.model->NappaliSetTmp;
-
-        rig.server.controller().pushFault(sim::FaultKind(fault));
-        QVERIFY(rig.exchange(commands::poll()));
-        QVERIFY(!rig.model->Connected);
-        QCOMPARE(*rig.model->StatusDocument.root(), before);
-        QCOMPARE(rig.model->NappaliSetTmp, setpoint);
-
-        QVERIFY(rig.exchange(commands::poll()));
-        QVERIFY(rig.model->Connected);
+        QVERIFY(send(commands::thermostat("Nappali", 40, true)));
+        QVERIFY(QTest::qWaitFor([&] { return alerts.count() == 1; }, 5000));
+        QCOMPARE(alerts.message(), QStringLiteral("Sikertelen Nappali beállitas!"));
     }
 
     // Replies that drip or never end hold the app's connections only so long: at most four exchanges stay
-    // pending (the oldest gives way to a new one), a reply past 4 MiB ends at once, and the first poll after
-    // the controller answers normally again gets through while the dripping ones are still pending.
+    // pending, so that even after six dripping replies and an endless one, the first poll the controller
+    // answers normally gets through at once, while the dripping ones are still pending.
     void hostileRepliesDoNotCutTheLinkOff() {
-        Rig rig;
-        QVERIFY(rig.start());
-        sim::Controller& controller = rig.server.controller();
-        const auto sendPoll = [&](sim::FaultKind fault) {
-            controller.pushFault(fault);
-            const std::size_t received = controller.log().size();
-            JsonHttp::send(rig.link(), commands::poll());
-            return QTest::qWaitFor([&] { return controller.log().size() > received; }, 5000);
-        };
-        const auto overAre = [&](int count) {
-            return QTest::qWaitFor([&] { return rig.transport.over() >= count; }, 5000) &&
-                   rig.transport.over() == count;
-        };
+        QVERIFY(send(commands::poll()) && connectedBecomes(true));
         for (int dripping = 1; dripping <= 6; ++dripping)
-            QVERIFY(sendPoll(sim::FaultKind::Drip));
-        QVERIFY(overAre(2)); // the two oldest gave way
-        QVERIFY(sendPoll(sim::FaultKind::Endless));
-        QVERIFY(overAre(4)); // the third gave way, and the endless one ended
-        QVERIFY(!rig.model->Connected);
-        QVERIFY(sendPoll(sim::FaultKind::None));
-        QVERIFY(overAre(5));
-        QVERIFY(rig.model->Connected);
-        QCOMPARE(rig.model->StatusDocument.rowCount(4), 10);
+            QVERIFY(send(commands::poll(), sim::FaultKind::Drip));
+        QVERIFY(send(commands::poll(), sim::FaultKind::Endless));
+        QVERIFY(connectedBecomes(false)); // an exchange that gave way, or the endless one, failed
+        QVERIFY(send(commands::poll()) && connectedBecomes(true));
+        QCOMPARE(model->StatusDocument.rowCount(4), 10);
     }
 };
 

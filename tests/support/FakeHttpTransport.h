@@ -2,46 +2,78 @@
 
 #include "platform/HttpTransport.h"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace otthon::testing {
 
-// Records every GET and lets the test play the server: heads, chunks, finish, failure and timeout, to any
-// request in any order. A request drops its handlers (and whatever they hold) once its last callback has run
-// or it was cancelled; later deliveries to it do nothing, as with a real connection that is over. A request's
+// Records every GET and lets the test play the server: heads, chunks, finish and failure, to any request in
+// any order. A request drops its handlers (and whatever they hold) once its last callback has run or it was
+// cancelled; later deliveries to it do nothing, as with a real connection that is over. A request's
 // ExchangeId is its number.
 class FakeHttpTransport final : public HttpTransport {
 public:
-    ExchangeId get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) override;
-    void cancel(ExchangeId exchange) override;
+    ExchangeId get(const QUrl& url, double timeoutSeconds, HttpHandlers handlers) override {
+        requests_.push_back(Request{url, timeoutSeconds, std::move(handlers)});
+        return ExchangeId(requests_.size() - 1);
+    }
+    void cancel(ExchangeId exchange) override {
+        if (exchange >= requests_.size() || requests_[exchange].over)
+            return;
+        requests_[exchange].cancelled = true;
+        end(int(exchange));
+    }
 
     int count() const { return int(requests_.size()); }
     QUrl url(int request) const { return requests_.at(std::size_t(request)).url; }
-    double timeout(int request) const { return requests_.at(std::size_t(request)).timeoutSeconds; }
+    double timeout(int request) const { return requests_.at(std::size_t(request)).timeout; }
     // Has not yet had its finish or failure, nor been cancelled.
     bool isPending(int request) const { return !requests_.at(std::size_t(request)).over; }
     bool isCancelled(int request) const { return requests_.at(std::size_t(request)).cancelled; }
-    int pendingCount() const;
+    int pendingCount() const {
+        return int(
+            std::count_if(requests_.begin(), requests_.end(), [](const Request& r) { return !r.over; }));
+    }
 
-    void respond(int request);
-    void deliver(int request, const QByteArray& chunk);
-    void finish(int request);
-    void fail(int request, HttpFailure::Kind kind = HttpFailure::Refused);
-    // What the real transport reports when no reply came in time.
-    void timeOut(int request) { fail(request, HttpFailure::TimedOut); }
+    // Each handler is called through a copy: it may start a new request, which can move the vector.
+    void respond(int request) {
+        if (auto handler = at(request).handlers.response)
+            handler();
+    }
+    void deliver(int request, const QByteArray& chunk) {
+        if (auto handler = at(request).handlers.data)
+            handler(chunk);
+    }
+    void finish(int request) {
+        if (const HttpHandlers last = end(request); last.finished)
+            last.finished();
+    }
+    void fail(int request, HttpFailure::Kind kind = HttpFailure::Refused) {
+        if (const HttpHandlers last = end(request); last.failed)
+            last.failed({kind, QStringLiteral("failed by the test")});
+    }
     // A whole reply: head, body in one chunk, finish.
-    void reply(int request, const QByteArray& body);
+    void reply(int request, const QByteArray& body) {
+        respond(request);
+        deliver(request, body);
+        finish(request);
+    }
 
 private:
     struct Request {
         QUrl url;
-        double timeoutSeconds;
+        double timeout;
         HttpHandlers handlers;
         bool over = false;
         bool cancelled = false;
     };
     Request& at(int request) { return requests_.at(std::size_t(request)); }
-    void end(int request, bool finished, HttpFailure::Kind kind = HttpFailure::Other);
+    // Marks the request over and hands back its handlers: none once it was over already.
+    HttpHandlers end(int request) {
+        at(request).over = true;
+        return std::exchange(at(request).handlers, HttpHandlers());
+    }
 
     std::vector<Request> requests_;
 };

@@ -1,0 +1,235 @@
+#include "link/ModelCopy.h"
+#include "link/StatusModel.h"
+#include "link/StatusTree.h"
+#include "platform/VirtualScheduler.h"
+#include "platform/ui/AlertCenter.h"
+#include "support/FakeHttpTransport.h"
+#include "support/SampleReply.h"
+
+#include <QTest>
+
+#include <limits>
+
+using namespace otthon;
+using namespace otthon::testing;
+
+namespace {
+
+// Every field the copy writes, by name, as a JSON value, so that two models can be compared field by field.
+QMap<QString, QJsonValue> copiedFields(const StatusModel& m) {
+    const QStringList names =
+        QStringLiteral(
+            "HaloTmp HaloHum NappaliTmp NappaliHum KulsoTmp KulsoHum KulsoNyomas MedenceHomerseklet "
+            "Rain Kapu1Lakat Kapu2Lakat HaloSetTmp NappaliSetTmp HaloFutesBe NappaliFutesBe "
+            "RadioHangero RadioAdo RadioBe MedenceBe RadioAdoLista")
+            .split(u' ');
+    const QJsonValue values[] = {
+        m.HaloTmp,       m.HaloHum,     m.NappaliTmp,     m.NappaliHum,
+        m.KulsoTmp,      m.KulsoHum,    m.KulsoNyomas,    m.MedenceHomerseklet,
+        m.Rain,          m.Kapu1Lakat,  m.Kapu2Lakat,     m.HaloSetTmp,
+        m.NappaliSetTmp, m.HaloFutesBe, m.NappaliFutesBe, m.RadioHangero,
+        m.RadioAdo,      m.RadioBe,     m.MedenceBe,      QJsonArray::fromStringList(m.RadioAdoLista)};
+    QMap<QString, QJsonValue> fields;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        fields.insert(names[i], values[i]);
+    return fields;
+}
+
+QMap<QString, QJsonValue> copyOf(const StatusTree& reply) {
+    StatusModel model{QString()};
+    copyReplyIntoModel(reply, model);
+    return copiedFields(model);
+}
+
+constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+constexpr qint64 kMin = std::numeric_limits<qint64>::min();
+
+// The sample reply with one element replaced.
+StatusTree sampleWith(int element, const QJsonValue& value) {
+    QJsonArray doc = sampleReply();
+    doc[element] = value;
+    return StatusTree(doc);
+}
+
+} // namespace
+
+// The status reply: reading the document, and copying it into the model.
+class StatusReplyTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Both conversions; no value from a reply overflows.
+    void conversions_data() {
+        QTest::addColumn<QJsonValue>("value");
+        QTest::addColumn<qint64>("integer");
+        QTest::addColumn<QString>("text");
+        auto row = [](const char* name, const QJsonValue& value, qint64 integer, const QString& text) {
+            QTest::newRow(name) << value << integer << text;
+        };
+        auto textRow = [&row](const char* name, const QString& text, qint64 integer) {
+            row(name, text, integer, text); // a text shows unchanged
+        };
+        textRow("blanks, sign and tail", QStringLiteral("\t\n -12abc"), -12);
+        textRow("digits of another script", QStringLiteral("\u0663"), 0);
+        textRow("largest", QStringLiteral("9223372036854775807"), kMax);
+        textRow("smallest", QStringLiteral("-9223372036854775808"), kMin);
+        textRow("one past the largest", QStringLiteral("9223372036854775808"), kMax);
+        textRow("one past the smallest", QStringLiteral("-9223372036854775809"), kMin);
+        row("22.0", QJsonValue(22.0), 22, QStringLiteral("22"));
+        row("-3.9", QJsonValue(-3.9), -3, QStringLiteral("-3.9"));
+        row("integer beyond double precision", QJsonValue(qint64(9007199254740993)), 9007199254740993,
+            QStringLiteral("9007199254740993"));
+        row("huge number", QJsonValue(1e300), kMax, QStringLiteral("1e+300"));
+        row("huge negative number", QJsonValue(-1e300), kMin, QStringLiteral("-1e+300"));
+        row("absent", QJsonValue(QJsonValue::Undefined), 0, QString());
+    }
+    void conversions() {
+        QFETCH(QJsonValue, value);
+        QFETCH(qint64, integer);
+        QFETCH(QString, text);
+        QCOMPARE(integerOf(value), integer);
+        QCOMPARE(textOf(value), text);
+    }
+
+    // set() writes one existing cell in place, and refuses any other position without a change; a copy taken
+    // earlier keeps what it saw.
+    void set_data() {
+        QTest::addColumn<QList<int>>("position");
+        QTest::addColumn<QByteArray>("after"); // empty: refused
+        QTest::newRow("cell") << QList<int>{1, 1, 0}
+                              << QByteArray(R"([null, [["6:30", "15"], ["x", "60"]]])");
+        QTest::newRow("column past the row") << QList<int>{1, 0, 2} << QByteArray();
+        QTest::newRow("negative column") << QList<int>{1, 0, -1} << QByteArray();
+        QTest::newRow("row past the element") << QList<int>{1, 2, 0} << QByteArray();
+        QTest::newRow("element not an array of rows") << QList<int>{0, 0, 0} << QByteArray();
+    }
+    void set() {
+        QFETCH(QList<int>, position);
+        QFETCH(QByteArray, after);
+        const QByteArray json = R"([null, [["6:30", "15"], ["18:0", "60"]]])";
+        StatusTree t = StatusTree::fromJson(json);
+        const StatusTree before = t;
+        QCOMPARE(t.set(position[0], position[1], position[2], QJsonValue("x")), !after.isEmpty());
+        QCOMPARE(*t.root(), *StatusTree::fromJson(after.isEmpty() ? json : after).root());
+        QCOMPARE(*before.root(), *StatusTree::fromJson(json).root());
+        StatusTree absent; // no reply yet: every position reads as absent, and none can be set
+        QVERIFY(!absent.set(0, 0, 0, QJsonValue("x")) && absent.at(0, 0, 0).isUndefined());
+    }
+
+    // Changing one cell of the sample changes exactly one field, to the value its conversion gives.
+    void eachFieldReadsItsOwnPosition_data() {
+        QTest::addColumn<QList<int>>("position");
+        QTest::addColumn<QJsonValue>("cell");
+        QTest::addColumn<QJsonValue>("expected");
+        auto row = [](const char* field, QList<int> at, QJsonValue cell, QJsonValue expected) {
+            QTest::newRow(field) << at << cell << expected;
+        };
+        row("HaloTmp", {0, 0, 1}, "19.5", "19.5");
+        row("HaloHum", {0, 0, 2}, "50", "50");
+        row("NappaliTmp", {0, 1, 1}, "23.0", "23.0");
+        row("NappaliHum", {0, 1, 2}, "41", "41");
+        row("KulsoTmp", {0, 2, 1}, "-2.5", "-2.5");
+        row("KulsoHum", {0, 2, 2}, "90", "90");
+        row("Rain", {0, 3, 1}, "1", true);
+        row("KulsoNyomas", {0, 4, 1}, "998", "998");
+        row("Kapu1Lakat", {0, 5, 1}, "0", false);
+        row("Kapu2Lakat", {0, 6, 1}, "2", true);
+        row("MedenceHomerseklet", {0, 8, 1}, "27", "27");
+        row("HaloSetTmp", {2, 0, 1}, "22.7", 22);
+        row("NappaliSetTmp", {2, 1, 1}, " 25", 25);
+        row("HaloFutesBe", {2, 0, 3}, "0", false);
+        row("NappaliFutesBe", {2, 1, 3}, "1", true);
+        row("RadioHangero", {3, 0, 0}, "55", 55);
+        row("RadioAdo", {3, 0, 1}, "7", 7);
+        row("RadioBe", {3, 0, 2}, "0", 0);
+        row("MedenceBe", {3, 1, 2}, "0", false);
+    }
+    void eachFieldReadsItsOwnPosition() {
+        QFETCH(QList<int>, position);
+        QFETCH(QJsonValue, cell);
+        QFETCH(QJsonValue, expected);
+        StatusTree changed(sampleReply());
+        QVERIFY(changed.set(position[0], position[1], position[2], cell));
+        auto was = copyOf(StatusTree(sampleReply()));
+        auto now = copyOf(changed);
+        QCOMPARE(now.take(QTest::currentDataTag()), expected);
+        was.remove(QTest::currentDataTag());
+        QCOMPARE(now, was);
+    }
+
+    // A reply without the expected containers must not stop anything: every position reads as absent, as in
+    // a reply with nothing in it.
+    void missingPositionsReadAsAbsent_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("elements of other types") << QByteArray(R"([{}, null, "x", 5, {"1": 1}, null, []])");
+        QTest::newRow("rows of other types")
+            << QByteArray(R"([[1,2,3,4,5,6,7,8,9], null, [1,2], [1], [], null, [1]])");
+    }
+    void missingPositionsReadAsAbsent() {
+        QFETCH(QByteArray, json);
+        StatusModel model{QString()};
+        copyReplyIntoModel(StatusTree(sampleReply()), model);
+        copyReplyIntoModel(StatusTree::fromJson(json), model);
+        QCOMPARE(copiedFields(model), copyOf(StatusTree::fromJson("[]")));
+    }
+
+    // Rows that are not station rows keep their places, so a station index still names the right one.
+    void stationListIsRebuiltInPlace() {
+        StatusModel model{QString()};
+        model.RadioAdoLista = QStringList(10, QStringLiteral("Nincs kapcsolat"));
+        copyReplyIntoModel(
+            sampleWith(4, QJsonArray{QJsonArray{0, "Egy"}, "x", QJsonArray{2}, QJsonArray{3, 105.5}}), model);
+        QCOMPARE(model.RadioAdoLista, (QStringList{"Egy", "", "", "105.5"}));
+    }
+
+    // What follows every reply: the copy, then the alert when the reply reports a refused setting, with the
+    // setting's name cut to 64 characters.
+    void refusedSettingAlert_data() {
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QJsonValue>("setting");
+        QTest::addColumn<bool>("commandInFlight");
+        QTest::addColumn<QString>("shown"); // null: no alert
+        const QString emoji = QString(62, u'a') + QStringLiteral("😀");
+        QTest::newRow("named setting") << "HIBA" << QJsonValue("Medence") << false << "Medence";
+        QTest::newRow("while a command is in flight") << "HIBA" << QJsonValue("Medence") << true << "Medence";
+        QTest::newRow("setting with %") << "HIBA" << QJsonValue("%1 %@") << false << "%1 %@";
+        QTest::newRow("very long name")
+            << "HIBA" << QJsonValue(QString(200000, u'x')) << false << QString(63, u'x') + QChar(0x2026);
+        QTest::newRow("no half character")
+            << "HIBA" << QJsonValue(emoji + emoji) << false << QString(62, u'a') + QChar(0x2026);
+        QTest::newRow("64 characters stay whole")
+            << "HIBA" << QJsonValue(QString(64, u'y')) << false << QString(64, u'y');
+        QTest::newRow("lower case") << "hiba" << QJsonValue("Medence") << false << QString();
+        QTest::newRow("trailing space") << "HIBA " << QJsonValue("Medence") << false << QString();
+    }
+    void refusedSettingAlert() {
+        QFETCH(QString, status);
+        QFETCH(QJsonValue, setting);
+        QFETCH(bool, commandInFlight);
+        QFETCH(QString, shown);
+        VirtualScheduler scheduler;
+        AlertCenter alerts;
+        FakeHttpTransport transport;
+        StatusModel model{QString()};
+        model.CommandInFlight = commandInFlight;
+        const auto initial = copiedFields(model);
+        // The same reply twice, a second apart: each alert closes 2 s after its own reply.
+        model.StatusDocument = sampleWith(6, QJsonArray{status, setting});
+        const Link link{model, transport, alerts, scheduler};
+        applyReply(link);
+        scheduler.advance(1.0);
+        applyReply(link);
+        QCOMPARE(copiedFields(model) == initial, commandInFlight); // the copy waits, the alert does not
+        const int open = shown.isNull() ? 0 : 2;
+        QCOMPARE(alerts.message(), shown.isNull() ? QString() : "Sikertelen " + shown + " beállitas!");
+        QVERIFY(alerts.title().isEmpty() && alerts.buttons().isEmpty());
+        for (const int stillOpen : {open, open / 2, 0}) { // the first closes at 2 s, the second at 3 s
+            QCOMPARE(alerts.count(), stillOpen);
+            scheduler.advance(0.75);
+            QCOMPARE(alerts.count(), stillOpen);
+            scheduler.advance(0.25);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(StatusReplyTest)
+#include "tst_statusreply.moc"
