@@ -1,9 +1,9 @@
-// Cold start to first frame. `bench_startup app` starts the whole app, `bench_startup reference` the
-// reference window (Reference.qml: a Quick Controls window with a six-page SwipeView and a PageIndicator,
-// compiled the same way as the app's scenes); `bench_startup reference FILE.qml` loads another QML file in
-// its place, to see what a scene costs. Each prints the milliseconds from entering main to the first frame,
-// the resident memory at that frame in KiB and the processor time spent by then (all threads, in ms), then
-// exits. bench/run-startup.sh runs both in turns as fresh processes and compares the medians.
+// The running app, offscreen (QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software), run by hand.
+// `bench_startup app` and `bench_startup reference [FILE.qml]` (Reference.qml, compiled like the app's
+// scenes, or another QML file in its place) print the milliseconds from entering main to the first frame, the
+// resident KiB at that frame and the processor milliseconds spent by then (all threads), and exit;
+// bench/run-startup.sh compares fresh processes of both. `bench_startup swipes` swipes the app back and forth
+// and reports resident memory and live timers after 10 and after 1,000 swipes.
 #include "app/Application.h"
 
 #include <QElapsedTimer>
@@ -38,6 +38,17 @@ double cpuMilliseconds() {
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
+// Swipes back and forth, five steps to the last page and five back, until `done` swipes are done: every
+// page is made and discarded over and over. The resident memory and the live timers after.
+std::pair<long, int> swipeUntil(otthon::Application& app, int& done, int until) {
+    for (; done < until; ++done) {
+        app.root().swipe((done / 5) % 2 == 0 ? 1 : -1);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return {residentKiB(), app.scheduler().activeTimers()};
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -46,7 +57,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication qtApp(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Basic"));
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("app");
-
     std::unique_ptr<otthon::Application> app;
     std::unique_ptr<QQmlApplicationEngine> bare;
     QQuickWindow* window = nullptr;
@@ -56,16 +66,28 @@ int main(int argc, char* argv[]) {
         bare->load(argc > 2 ? QUrl::fromLocalFile(QString::fromLocal8Bit(argv[2]))
                             : QUrl(QStringLiteral("qrc:/qt/qml/BenchStartup/Reference.qml")));
         window = qobject_cast<QQuickWindow*>(bare->rootObjects().value(0));
-    } else if (mode == "app") {
-        // Nothing listens there; the first poll would come long after the first frame anyway.
+    } else if (mode == "app" || mode == "swipes") {
+        // Nothing listens there: polls fail at once and the app keeps running as it would with the link down.
         app =
             std::make_unique<otthon::Application>(QStringLiteral("http://127.0.0.1:9/LomaViro/Lomaviro.php"));
         if (app->start())
             window = app->window();
     }
     if (!window) {
-        QTextStream(stderr) << "usage: bench_startup app | reference [FILE.qml]\n";
+        QTextStream(stderr) << "usage: bench_startup app | swipes | reference [FILE.qml]\n";
         return 1;
+    }
+    if (mode == "swipes") {
+        int done = 0;
+        const auto [after10, timers10] = swipeUntil(*app, done, 10);
+        const auto [after1000, timers1000] = swipeUntil(*app, done, 1000);
+        QTextStream(stdout) << "resident after 10 swipes:    " << after10 << " KiB (" << timers10
+                            << " timers)\n"
+                            << "resident after 1000 swipes:  " << after1000 << " KiB (" << timers1000
+                            << " timers)\ngrowth: " << (after1000 - after10)
+                            << " KiB (goal: under 1024 KiB); timers alive: " << timers1000
+                            << " (goal: 2, the poll and the shown page's refresh)\n";
+        return 0;
     }
     QObject::connect(window, &QQuickWindow::frameSwapped, &qtApp, [&] {
         const double milliseconds = double(clock.nsecsElapsed()) / 1e6;
