@@ -26,7 +26,7 @@ struct SceneView {
         view.show();
     }
 
-    // The control item that shows `element`.
+    // The control item that shows `element`, and an item of class `className` inside it.
     QQuickItem* control(const QObject* element) const {
         QList<QQuickItem*> pending{view.rootObject()};
         while (!pending.isEmpty()) {
@@ -51,9 +51,6 @@ struct SceneView {
         QTest::mouseClick(&view, Qt::LeftButton, {}, item->mapToScene(at).toPoint());
     }
     void clickCentre(QQuickItem* item) { click(item, QPointF(item->width() / 2, item->height() / 2)); }
-    QString currentTitle(QQuickItem* wheel) const {
-        return wheel->property("currentItem").value<QQuickItem*>()->property("text").toString();
-    }
 };
 
 } // namespace otthon::testing

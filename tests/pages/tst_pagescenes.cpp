@@ -1,0 +1,123 @@
+#include "PageHarness.h"
+#include "SceneView.h"
+#include "pages/home/HaloViewController.h"
+#include "pages/home/Radio.h"
+#include "pages/irrigation/OntozoKiBe.h"
+#include "pages/pool/MedenceTabla.h"
+#include "support/SampleReply.h"
+
+using namespace otthon;
+using namespace otthon::testing;
+
+namespace {
+
+// The delegate that shows row `row` of a list.
+QQuickItem* row(QQuickItem* list, int row) {
+    for (QQuickItem* item : list->property("contentItem").value<QQuickItem*>()->childItems())
+        if (item->property("index").toInt() == row && item->property("style").isValid() && item->isVisible())
+            return item;
+    return nullptr;
+}
+
+} // namespace
+
+// What only a real mouse on the scenes at phone size shows: each control on screen is the one it stands for.
+class PageScenesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // "Mégsem" puts the switch on screen back too.
+    void thermostatSwitch() {
+        PageHarness h(true);
+        auto page = h.load<HaloViewController>();
+        SceneView scene(*page);
+        QVERIFY(QTest::qWaitForWindowExposed(&scene.view));
+        QQuickItem* toggle = scene.inner(page->Futes, "QQuickSwitch");
+        scene.clickCentre(toggle);
+        QVERIFY(toggle->property("checked").toBool());
+        QVERIFY(h.alerts.press(0));
+        QVERIFY(!toggle->property("checked").toBool());
+    }
+
+    // The wheel opens on the page's row without echoing it back and settles where a drag leaves it; the
+    // volume slider, turned by 270 degrees, has its maximum end at the top.
+    void radio() {
+        PageHarness h(true);
+        StatusModel& m = h.model();
+        m.RadioAdoLista = QStringList{"Kossuth", "Petőfi", "Bartók", "Dankó", "Jazz"};
+        m.RadioAdo = 2;
+        m.RadioHangero = 30;
+        auto page = h.load<Radio>();
+        SceneView scene(*page);
+        QVERIFY(QTest::qWaitForWindowExposed(&scene.view));
+        QQuickItem* wheel = scene.control(page->RadioAdok);
+        QTRY_COMPARE(wheel->property("currentIndex").toInt(), 602);
+
+        QVERIFY(!h.model().CommandInFlight);
+        // Dragged up by about two rows, the wheel comes to rest further down the list.
+        const QPoint centre = wheel->mapToScene(QPointF(wheel->width() / 2, wheel->height() / 2)).toPoint();
+        QTest::mousePress(&scene.view, Qt::LeftButton, {}, centre);
+        for (int dy = 10; dy <= 120; dy += 10)
+            QTest::mouseMove(&scene.view, centre - QPoint(0, dy), 20);
+        QTest::mouseRelease(&scene.view, Qt::LeftButton, {}, centre - QPoint(0, 120), 20);
+        QTRY_VERIFY(h.model().CommandInFlight);
+        const int row = wheel->property("currentIndex").toInt();
+        QVERIFY2(row > 602, qPrintable(QString::number(row)));
+        QCOMPARE(page->RadioAdok->selectedRow(), row);
+
+        QQuickItem* slider = scene.control(page->RadioSlider);
+        const QPointF maximumEnd = slider->mapToScene(QPointF(slider->width() - 1, slider->height() / 2));
+        QVERIFY(maximumEnd.y() < slider->mapToScene(QPointF(1, slider->height() / 2)).y());
+        scene.click(slider, QPointF(slider->width() - 1, slider->height() / 2));
+        scene.clickCentre(scene.control(page->RadioDown));
+        QCOMPARE(slider->property("value").toDouble(), 99.0);
+        scene.clickCentre(scene.control(page->RadioPlay));
+        QCOMPARE(h.sent(), QStringList{"?dt=radio:BE:99:" + QString::number(row % 5)});
+    }
+
+    // Outside edit mode a touch opens the editor; in edit mode the minus uncovers "Törlés", which deletes,
+    // and the plus adds.
+    void scheduleList() {
+        PageHarness h(true);
+        QJsonArray document = sampleReply();
+        document.replace(
+            5, QJsonArray{QJsonArray{"6:30", "15"}, QJsonArray{"12:0", "40"}, QJsonArray{"19:5", "30"}});
+        h.model().StatusDocument = StatusTree(document);
+        auto page = h.load<MedenceTabla>();
+        SceneView scene(*page);
+        QVERIFY(QTest::qWaitForWindowExposed(&scene.view));
+        QQuickItem* list = scene.control(page->List);
+        QTRY_COMPARE(list->property("count").toInt(), 3);
+        scene.clickCentre(row(list, 1));
+        h.scheduler.runDue();
+        QCOMPARE(h.model().IdopontIndex, 1);
+        QCOMPARE(h.navigation.depth(), 1);
+
+        // Where a row shows its editing control, and its uncovered delete button.
+        const QPointF control{26, 28};
+        scene.clickCentre(scene.inner(page->EditSwitch, "QQuickSwitch"));
+        QTRY_COMPARE(list->property("count").toInt(), 4);
+        scene.click(row(list, 1), control);
+        QVERIFY(h.sent().isEmpty());
+        scene.click(row(list, 1), QPointF(row(list, 1)->width() - 20, 28));
+        QCOMPARE(h.sent(), QStringList{"?dt=Pooldel:12:0:40"});
+        QTRY_VERIFY(row(list, 2)); // the add row, moved up
+        scene.click(row(list, 2), control);
+        QCOMPARE(h.sent().last(), QStringLiteral("?dt=Pooladd:0:0:0"));
+    }
+
+    // The left segment is "Ki".
+    void segments() {
+        PageHarness h;
+        h.model().StatusDocument = StatusTree(sampleReply());
+        auto page = h.load<OntozoKiBe>();
+        SceneView scene(*page);
+        QVERIFY(QTest::qWaitForWindowExposed(&scene.view));
+        QQuickItem* whole = scene.control(page->ZOsszes);
+        scene.click(whole, QPointF(whole->width() / 4, whole->height() / 2));
+        QCOMPARE(h.sent(), QStringList{"?dt=Ontozosett:0:0:0:0:0:0:0:0"});
+    }
+};
+
+QTEST_MAIN(PageScenesTest)
+#include "tst_pagescenes.moc"
