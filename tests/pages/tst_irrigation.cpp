@@ -180,7 +180,6 @@ private slots:
     void summary_data() {
         QTest::addColumn<QJsonValue>("schedule");
         QTest::addColumn<QString>("shown"); // the clash lines, then the six totals
-        QTest::newRow("no slots") << QJsonValue() << "Nincsen 0 0 0 0 0 0";
         QTest::newRow("a foreign code as it came; short rows and starts without colon left out")
             << QJsonValue(QJsonArray{slot("Z2", "4:0", "90"), slot("Z8", "5:0", "10"),
                                      slot("Z1", "600", "30"), QJsonArray{"Z1", "6:0"}})

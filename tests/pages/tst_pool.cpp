@@ -157,40 +157,27 @@ private slots:
     }
 
     // Any integer a reply may carry lands on the wheel, on a row showing it modulo the list's length.
-    void wheelRows_data() {
-        QTest::addColumn<qint64>("value");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<int>("row");
-        QTest::newRow("-1") << qint64(-1) << 60 << 658;
-        QTest::newRow("-2^31") << qint64(-2147483648LL) << 60 << 599 + 52; // -2^31 = 60 * -35791395 + 52
-        QTest::newRow("64-bit ends") << std::numeric_limits<qint64>::min() << 24 << 599 + 16;
-    }
     void wheelRows() {
-        QFETCH(qint64, value);
-        QFETCH(int, length);
-        QTEST(SlotEditor::wheelRow(value, length, 599), "row");
+        QCOMPARE(SlotEditor::wheelRow(-1, 60, 599), 658);
+        QCOMPARE(SlotEditor::wheelRow(-2147483648LL, 60, 599), 599 + 52); // -2^31 = 60 * -35791395 + 52
+        QCOMPARE(SlotEditor::wheelRow(std::numeric_limits<qint64>::min(), 24, 599), 599 + 16);
     }
 
     // The pool needs 125 minutes of turnover a day; what is missing is spelt out.
-    void summary_data() {
-        QTest::addColumn<QJsonValue>("pool");
-        QTest::addColumn<QString>("missing"); // empty: enough
-        const auto durations = [](const QJsonValue& a, const QJsonValue& b) {
-            return QJsonValue(QJsonArray{QJsonArray{"8:0", a}, QJsonArray{"8:0", b}});
-        };
-        QTest::newRow("null") << QJsonValue() << "125";
-        QTest::newRow("124") << durations("100", 24) << "1";
-        QTest::newRow("125") << durations("100", "25") << "";
-    }
     void summary() {
-        QFETCH(QJsonValue, pool);
-        QFETCH(QString, missing);
-        PageHarness h;
-        auto page = load<MedenceOsszefoglalas>(h, pool);
-        QCOMPARE(page->Megfeleles->text(), missing.isEmpty() ? "Megfelelő" : "Nem megfelelő");
-        QCOMPARE(page->Perc->isHidden(), missing.isEmpty());
-        if (!missing.isEmpty())
-            QCOMPARE(page->Perc->text(), "További " + missing + " perc időtartam beállítása szükséges.");
+        const auto verdict = [](const QJsonValue& pool) {
+            PageHarness h;
+            const auto page = load<MedenceOsszefoglalas>(h, pool);
+            return page->Megfeleles->text() + (page->Perc->isHidden() ? QString() : '|' + page->Perc->text());
+        };
+        const auto twoSlots = [](const QJsonValue& a, const QJsonValue& b) {
+            return QJsonArray{QJsonArray{"8:0", a}, QJsonArray{"8:0", b}};
+        };
+        const QString missing =
+            QStringLiteral("Nem megfelelő|További %1 perc időtartam beállítása szükséges.");
+        QCOMPARE(verdict(QJsonValue()), missing.arg(125));
+        QCOMPARE(verdict(twoSlots("100", 24)), missing.arg(1));
+        QCOMPARE(verdict(twoSlots("100", "25")), QStringLiteral("Megfelelő"));
     }
 };
 
