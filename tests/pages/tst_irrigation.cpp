@@ -34,8 +34,7 @@ QJsonArray slot(const QJsonValue& zone, const QJsonValue& start, const QJsonValu
     return {zone, start, duration};
 }
 
-// The clash lines, then the totals, as the minute-by-minute reading gives them for schedules of small
-// numbers.
+// The clash lines, then the totals, as reading small schedules minute by minute gives them.
 QString minuteByMinute(const QJsonArray& schedule, const StatusModel& model) {
     std::set<qint64> occupied;
     QString clashes;
@@ -202,9 +201,8 @@ private slots:
         QTEST(::summary(h, schedule), "shown");
     }
 
-    // Random schedules of ordinary slots around midnight give what the minute-by-minute reading gives:
-    // clashes in slot order, each slot once, touching slots clear, no wrap at midnight, every duration in its
-    // total.
+    // Random slots around midnight: clashes in slot order, each slot once, touching slots clear, no wrap at
+    // midnight, every duration in its total.
     void summaryAgreesWithMinuteByMinute() {
         QRandomGenerator random(9);
         for (int round = 0; round < 200; ++round) {
