@@ -16,7 +16,7 @@ using namespace otthon::testing;
 
 namespace {
 
-// A page's scene in a phone-sized window, shown. Any warning while it lives fails the test.
+// A page's scene in a phone-sized window, shown and exposed. Any warning while it lives fails the test.
 struct SceneView {
     QQuickView view;
 
@@ -30,6 +30,7 @@ struct SceneView {
         view.setSource(QUrl(page.scene()));
         view.resize(390, 844);
         view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
     }
 
     // The control item that shows `element`, and an item of class `className` inside it.
@@ -80,7 +81,6 @@ private slots:
         h.model().HaloFutesBe = false;
         auto page = h.load<HaloViewController>();
         SceneView scene(*page);
-        QVERIFY(QTest::qWaitForWindowExposed(&scene.view));
         QQuickItem* toggle = scene.inner(page->Futes, "QQuickSwitch");
         scene.clickCentre(toggle);
         QCOMPARE(h.alerts.message(), QStringLiteral("Biztos hogy átkapcsol  fűtésre?"));
@@ -100,7 +100,6 @@ private slots:
         m.RadioHangero = 30;
         auto page = h.load<Radio>();
         SceneView scene(*page);
-        QVERIFY(QTest::qWaitForWindowExposed(&scene.view));
         QQuickItem* wheel = scene.control(page->RadioAdok);
         QTRY_COMPARE(wheel->property("currentIndex").toInt(), 602);
 
@@ -133,7 +132,6 @@ private slots:
         h.model().StatusDocument = StatusTree(document);
         auto page = h.load<MedenceTabla>();
         SceneView scene(*page);
-        QVERIFY(QTest::qWaitForWindowExposed(&scene.view));
         QQuickItem* list = scene.control(page->List);
         QTRY_COMPARE(list->property("count").toInt(), 3);
         scene.clickCentre(row(list, 1));
@@ -160,7 +158,6 @@ private slots:
         h.model().StatusDocument = StatusTree(sampleReply());
         auto page = h.load<OntozoKiBe>();
         SceneView scene(*page);
-        QVERIFY(QTest::qWaitForWindowExposed(&scene.view));
         QQuickItem* whole = scene.control(page->ZOsszes);
         scene.click(whole, QPointF(whole->width() / 4, whole->height() / 2));
         QCOMPARE(h.sent(), QStringList{"?dt=Ontozosett:0:0:0:0:0:0:0:0"});
