@@ -1,8 +1,8 @@
 #include "PageHarness.h"
 #include "pages/home/HaloViewController.h"
 #include "pages/home/Radio.h"
-#include "pages/irrigation/OntozoKiBe.h"
 #include "pages/pool/MedenceTabla.h"
+#include "pages/pool/MedenceViewController.h"
 #include "support/SampleReply.h"
 
 #include <QQmlEngine>
@@ -152,15 +152,16 @@ private slots:
         QCOMPARE(h.sent().last(), QStringLiteral("?dt=Pooladd:0:0:0"));
     }
 
-    // The left segment is "Ki".
+    // The left segment is "Ki", and the page takes it as sent.
     void segments() {
-        PageHarness h;
-        h.model().StatusDocument = StatusTree(sampleReply());
-        auto page = h.load<OntozoKiBe>();
+        PageHarness h(true);
+        h.model().MedenceBe = true;
+        auto page = h.load<MedenceViewController>();
         SceneView scene(*page);
-        QQuickItem* whole = scene.control(page->ZOsszes);
-        scene.click(whole, QPointF(whole->width() / 4, whole->height() / 2));
-        QCOMPARE(h.sent(), QStringList{"?dt=Ontozosett:0:0:0:0:0:0:0:0"});
+        QQuickItem* segments = scene.control(page->MedenceOnOff);
+        scene.click(segments, QPointF(segments->width() / 4, segments->height() / 2));
+        QCOMPARE(h.sent(), QStringList{"?dt=Allsett:Medence:0"});
+        QVERIFY(!h.model().MedenceBe);
     }
 };
 
