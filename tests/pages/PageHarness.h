@@ -7,6 +7,7 @@
 #include "platform/ui/AlertCenter.h"
 #include "platform/ui/Navigation.h"
 #include "platform/ui/NotificationCenter.h"
+#include "platform/ui/Table.h"
 #include "support/FakeHttpTransport.h"
 
 #include <QJsonArray>
@@ -28,9 +29,10 @@ struct PageHarness {
     AppState state{QString::fromLatin1(Base)};
     PageContext context{state, Link{state.model, transport, alerts, scheduler}, notifications, navigation};
 
-    PageHarness() {
+    explicit PageHarness(bool connected = false) {
         buildChoiceLists(state.model);
         registerPages(navigation, context);
+        state.model.Connected = connected;
     }
 
     StatusModel& model() { return state.model; }
@@ -48,14 +50,20 @@ struct PageHarness {
         page->loadViewIfNeeded();
         return page;
     }
-
-    // Answers every pending request with a reply document.
-    void answerAll(const QJsonArray& document) {
-        const QByteArray body = QJsonDocument(document).toJson(QJsonDocument::Compact);
-        for (int i = 0; i < transport.count(); ++i)
-            if (transport.isPending(i))
-                transport.reply(i, body);
-    }
 };
+
+// A list's rows: their texts, or their editing styles.
+inline QStringList texts(const Table& table) {
+    QStringList rows;
+    for (const TableRow& row : table.rows())
+        rows.append(row.text);
+    return rows;
+}
+inline QList<int> styles(const Table& table) {
+    QList<int> rows;
+    for (const TableRow& row : table.rows())
+        rows.append(row.style);
+    return rows;
+}
 
 } // namespace otthon::testing

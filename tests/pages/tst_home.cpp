@@ -1,0 +1,205 @@
+#include "PageHarness.h"
+#include "pages/home/HaloViewController.h"
+#include "pages/home/Kulso.h"
+#include "pages/home/Nappali.h"
+#include "pages/home/Radio.h"
+
+#include <QtTest>
+
+#include <limits>
+
+using namespace otthon;
+using namespace otthon::testing;
+
+namespace {
+
+// A connected page of one room, its model fields named here: a twin pointing at the other room's fails.
+struct Room {
+    explicit Room(const QString& name, qint64 start = 24, bool heatingOn = false)
+        : nappali(name == QLatin1String("Nappali")) {
+        setpoint() = start;
+        (nappali ? h.model().NappaliFutesBe : h.model().HaloFutesBe) = heatingOn;
+        page = nappali ? std::unique_ptr<Thermostat>(h.load<Nappali>()) : h.load<HaloViewController>();
+    }
+    qint64& setpoint() { return nappali ? h.model().NappaliSetTmp : h.model().HaloSetTmp; }
+    bool ready() const { return nappali ? h.state.NappaliReady : h.state.HaloReady; }
+
+    bool nappali;
+    PageHarness h{true};
+    std::unique_ptr<Thermostat> page;
+};
+
+QStringList stations(int n) {
+    QStringList names;
+    for (int i = 0; i < n; ++i)
+        names.append(QStringLiteral("Adó %1").arg(i));
+    return names;
+}
+
+// A connected page tuned to station 2 of 5 at volume 30.
+struct Tuned {
+    Tuned() {
+        h.model().RadioAdoLista = stations(5);
+        h.model().RadioAdo = 2;
+        h.model().RadioHangero = 30;
+        page = h.load<Radio>();
+    }
+    PageHarness h{true};
+    std::unique_ptr<Radio> page;
+};
+
+} // namespace
+
+// The outside page, the two thermostats and the radio.
+class HomeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Numbers as the controller sent them, a dash for what it left out, the gates' locks as pictures.
+    void formatsTheReply() {
+        PageHarness h(true);
+        h.model().KulsoHum = QJsonValue(55.5);
+        h.model().KulsoNyomas = QJsonValue(QJsonValue::Null);
+        h.model().Kapu1Lakat = false;
+        h.model().Kapu2Lakat = true;
+        auto page = h.load<Kulso>();
+        QCOMPARE(page->KulsoHumLabel->text(), QStringLiteral(" Páratartalom 55.5 %  "));
+        QCOMPARE(page->KulsoLegnyomas->text(), QStringLiteral(" Légnyomas – hPa  "));
+        QCOMPARE(page->Kapu1->image(), QStringLiteral("lakat1ki.png"));
+        QCOMPARE(page->Kapu2->image(), QStringLiteral("lakatbe2.png"));
+    }
+
+    // A press cancelled after it was armed takes the sign back and sends nothing; each gate holds for its own
+    // time.
+    void gatePress() {
+        PageHarness h(true);
+        auto page = h.load<Kulso>();
+        for (auto [gate, hold] : {std::pair{page->Kapu2, 5.0}, {page->Kapu1, 3.0}}) {
+            for (bool cancelled : {true, false}) {
+                gate->touchDown(QPointF(10, 10));
+                h.scheduler.advance(2.0);
+                QVERIFY(!page->OKLabel->isHidden());
+                cancelled ? gate->touchCancel() : void(gate->touchUp());
+                QVERIFY(page->OKLabel->isHidden());
+            }
+            h.scheduler.advance(hold - 0.01);
+            QVERIFY(!gate->isEnabled());
+            h.scheduler.advance(0.01);
+            QVERIFY(gate->isEnabled());
+        }
+        QCOMPARE(h.sent(), (QStringList{"?dt=kapu:K2", "?dt=kapu:K1"}));
+    }
+
+    // Plus and minus stop at the slider's ends, where nothing at all happens (not even the edit lock). A
+    // dragged value goes out rounded, but is stored truncated; the room is ready again when the hold ends.
+    void setpointEdit_data() {
+        QTest::addColumn<QString>("room");
+        QTest::addColumn<qint64>("start");
+        QTest::addColumn<QString>("edit"); // "plus", "minus", or the value the slider is dragged to
+        QTest::addColumn<int>("sent");     // -1: nothing changes
+        QTest::newRow("Nappali drag 21.6") << "Nappali" << qint64(30) << "21.6" << 22;
+        QTest::newRow("Halo drag 21.6") << "Halo" << qint64(30) << "21.6" << 22;
+        QTest::newRow("plus at max") << "Halo" << qint64(35) << "plus" << -1;
+        QTest::newRow("minus at min") << "Nappali" << qint64(5) << "minus" << -1;
+    }
+    void setpointEdit() {
+        QFETCH(QString, room);
+        QFETCH(qint64, start);
+        QFETCH(QString, edit);
+        QFETCH(int, sent);
+        Room r(room, start);
+        Thermostat& page = *r.page;
+        QVERIFY(edit == "plus"    ? page.PluszBtn->tap()
+                : edit == "minus" ? page.MinuszBtn->tap()
+                                  : page.TmpSlider->slide(edit.toDouble()));
+        QCOMPARE(r.h.model().CommandInFlight, sent >= 0);
+        QCOMPARE(page.TmpTxt->text(), QStringLiteral(" %1 °C ").arg(sent >= 0 ? sent : start));
+        if (sent < 0)
+            return;
+        QVERIFY(page.TmpBtn->tap());
+        QCOMPARE(r.h.sent(), QStringList{QStringLiteral("?dt=temp:%1:%2:0:0").arg(room).arg(sent)});
+        QCOMPARE(r.setpoint(), 21);
+        QVERIFY(!r.ready());
+        r.h.scheduler.advance(3.0);
+        QVERIFY(r.ready());
+    }
+
+    // A page that goes mid-hold or mid-question sends nothing more, and the lock still ends.
+    void aPageGoneOnlyEndsTheLock() {
+        Room r(QStringLiteral("Nappali"));
+        QVERIFY(r.page->Futes->toggle(true)); // the question is up
+        QVERIFY(r.page->TmpBtn->tap());       // and an apply holds
+        r.page.reset();
+        r.h.scheduler.advance(3.0);
+        QVERIFY(r.ready());
+        QVERIFY(!r.h.model().CommandInFlight);
+        r.h.model().CommandInFlight = true;
+        QVERIFY(r.h.alerts.press(1));
+        QVERIFY(!r.h.model().CommandInFlight);
+        QCOMPARE(r.h.sent().size(), 1);
+    }
+
+    // The wheel opens on the first row from 600 on that shows the model's station, and play sends the station
+    // the user sees, whatever the list's length and whatever integer the controller sent.
+    void wheelShowsAndPlaysTheModelsStation_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<qint64>("station");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("index");
+        QTest::newRow("5 divides 600") << 5 << qint64(4) << 604 << "4";
+        QTest::newRow("7 does not divide 600") << 7 << qint64(3) << 605 << "3";
+        QTest::newRow("11 does not divide 600") << 11 << qint64(0) << 605 << "0";
+        QTest::newRow("station beyond the list wraps") << 4 << qint64(9) << 601 << "1";
+        QTest::newRow("64-bit maximum") << 11 << std::numeric_limits<qint64>::max() << 601 << "7";
+        QTest::newRow("64-bit minimum") << 11 << std::numeric_limits<qint64>::min() << 608 << "3";
+    }
+    void wheelShowsAndPlaysTheModelsStation() {
+        QFETCH(int, n);
+        QFETCH(qint64, station);
+        QFETCH(QString, index);
+        Tuned t;
+        t.h.model().RadioAdoLista = stations(n);
+        t.h.model().RadioAdo = station;
+        t.h.scheduler.advance(3.0);
+        QTEST(t.page->RadioAdok->selectedRow(), "row");
+        QCOMPARE(t.page->RadioAdok->title(t.page->RadioAdok->selectedRow()), QStringLiteral("Adó ") + index);
+        QCOMPARE(t.page->RadioAdok->title(1199), QStringLiteral("Adó %1").arg(1199 % n));
+        QVERIFY(t.page->RadioPlay->tap());
+        QCOMPARE(t.h.sent(), QStringList{"?dt=radio:BE:30:" + index});
+    }
+
+    // The volume goes out rounded but is stored truncated; the end of the hold redraws from it at once.
+    void playSendsRoundedStoresTruncated() {
+        Tuned t;
+        QVERIFY(t.page->RadioAdok->pick(603));
+        QVERIFY(t.page->RadioSlider->slide(42.7));
+        QCOMPARE(t.page->RadioVolume->text(), QStringLiteral(" 43⁒"));
+        QVERIFY(t.page->RadioPlay->tap());
+        QCOMPARE(t.h.sent(), QStringList{"?dt=radio:BE:43:3"});
+        QCOMPARE(t.h.model().RadioHangero, 42);
+        QCOMPARE(t.h.model().RadioAdo, 3);
+        QVERIFY(!t.page->RadioAdok->isInteractive());
+        t.h.scheduler.advance(3.0);
+        QCOMPARE(t.page->RadioVolume->text(), QStringLiteral(" 42⁒"));
+        QCOMPARE(t.page->RadioAdok->selectedRow(), 603);
+    }
+
+    // Without stations there is nothing to play, also after a hold ends.
+    void emptyStationList() {
+        Tuned t;
+        t.h.model().RadioAdoLista.clear();
+        t.h.model().RadioBe = 1;
+        t.h.scheduler.advance(3.0);
+        QCOMPARE(t.page->RadioAdok->title(602), QString());
+        QVERIFY(!t.page->RadioPlay->isEnabled());
+        QVERIFY(t.page->RadioAdok->pick(700));
+        QCOMPARE(t.h.state.RadioAdoText, QString());
+        QVERIFY(t.page->RadioStop->tap());
+        t.h.scheduler.advance(3.0);
+        QVERIFY(!t.page->RadioPlay->tap());
+        QCOMPARE(t.h.sent(), QStringList{"?dt=radio:KI"});
+    }
+};
+
+QTEST_GUILESS_MAIN(HomeTest)
+#include "tst_home.moc"

@@ -1,0 +1,169 @@
+#include "PageHarness.h"
+#include "pages/home/HaloViewController.h"
+#include "pages/home/Radio.h"
+#include "pages/pool/MedenceTabla.h"
+#include "pages/pool/MedenceViewController.h"
+#include "support/SampleReply.h"
+
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QtQuickTest/quicktest.h>
+#include <QtTest>
+
+using namespace otthon;
+using namespace otthon::testing;
+
+namespace {
+
+// A page's scene in a phone-sized window, shown and exposed. Any warning while it lives fails the test.
+struct SceneView {
+    QQuickView view;
+
+    explicit SceneView(Screen& page) {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        // Qt 6.4 does not look for modules under the resource prefix that the modules are built with.
+        view.engine()->addImportPath(QStringLiteral("qrc:/qt/qml"));
+        view.setInitialProperties(
+            {{QStringLiteral("page"), QVariant::fromValue(static_cast<QObject*>(&page))}});
+        view.setResizeMode(QQuickView::SizeRootObjectToView);
+        view.setSource(QUrl(page.scene()));
+        view.resize(390, 844);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+    }
+
+    // The control item that shows `element`, and an item of class `className` inside it.
+    QQuickItem* control(const QObject* element) const {
+        QList<QQuickItem*> pending{view.rootObject()};
+        while (!pending.isEmpty()) {
+            QQuickItem* item = pending.takeFirst();
+            if (item->property("element").value<QObject*>() == element)
+                return item;
+            pending.append(item->childItems());
+        }
+        return nullptr;
+    }
+    QQuickItem* inner(const QObject* element, const char* className) const {
+        for (QQuickItem* item : control(element)->findChildren<QQuickItem*>())
+            if (item->inherits(className))
+                return item;
+        return nullptr;
+    }
+
+    // A touch lands on the scene as laid out after the last change, as a finger does: a list that has just
+    // gained or lost rows places them at the next polish.
+    void click(QQuickItem* item, QPointF at) {
+        QVERIFY(QQuickTest::qWaitForPolish(&view));
+        QTest::mouseClick(&view, Qt::LeftButton, {}, item->mapToScene(at).toPoint());
+    }
+    void clickCentre(QQuickItem* item) { click(item, QPointF(item->width() / 2, item->height() / 2)); }
+};
+
+// The delegate that shows row `row` of a list.
+QQuickItem* row(QQuickItem* list, int row) {
+    for (QQuickItem* item : list->property("contentItem").value<QQuickItem*>()->childItems())
+        if (item->property("index").toInt() == row && item->property("style").isValid() && item->isVisible())
+            return item;
+    return nullptr;
+}
+
+} // namespace
+
+// What only a real mouse on the scenes at phone size shows: each control on screen is the one it stands for.
+class PageScenesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A mode change asks first; "Mégsem" puts the switch on screen back and sends nothing.
+    void thermostatSwitch() {
+        PageHarness h(true);
+        h.model().HaloFutesBe = false;
+        auto page = h.load<HaloViewController>();
+        SceneView scene(*page);
+        QQuickItem* toggle = scene.inner(page->Futes, "QQuickSwitch");
+        scene.clickCentre(toggle);
+        QCOMPARE(h.alerts.message(), QStringLiteral("Biztos hogy átkapcsol  fűtésre?"));
+        QVERIFY(toggle->property("checked").toBool());
+        QVERIFY(h.alerts.press(0));
+        QVERIFY(!toggle->property("checked").toBool());
+        QVERIFY(h.sent().isEmpty());
+    }
+
+    // The wheel opens on the page's row without echoing it back and settles where a drag leaves it; the
+    // volume slider, turned by 270 degrees, has its maximum end at the top.
+    void radio() {
+        PageHarness h(true);
+        StatusModel& m = h.model();
+        m.RadioAdoLista = QStringList{"Kossuth", "Petőfi", "Bartók", "Dankó", "Jazz"};
+        m.RadioAdo = 2;
+        m.RadioHangero = 30;
+        auto page = h.load<Radio>();
+        SceneView scene(*page);
+        QQuickItem* wheel = scene.control(page->RadioAdok);
+        QTRY_COMPARE(wheel->property("currentIndex").toInt(), 602);
+
+        QVERIFY(!h.model().CommandInFlight);
+        // Dragged up by about two rows, the wheel comes to rest further down the list.
+        const QPoint centre = wheel->mapToScene(QPointF(wheel->width() / 2, wheel->height() / 2)).toPoint();
+        QTest::mousePress(&scene.view, Qt::LeftButton, {}, centre);
+        for (int dy = 10; dy <= 120; dy += 10)
+            QTest::mouseMove(&scene.view, centre - QPoint(0, dy), 20);
+        QTest::mouseRelease(&scene.view, Qt::LeftButton, {}, centre - QPoint(0, 120), 20);
+        QTRY_VERIFY(h.model().CommandInFlight);
+        const int row = wheel->property("currentIndex").toInt();
+        QVERIFY2(row > 602, qPrintable(QString::number(row)));
+        QCOMPARE(page->RadioAdok->selectedRow(), row);
+
+        QQuickItem* slider = scene.control(page->RadioSlider);
+        const QPointF maximumEnd = slider->mapToScene(QPointF(slider->width() - 1, slider->height() / 2));
+        QVERIFY(maximumEnd.y() < slider->mapToScene(QPointF(1, slider->height() / 2)).y());
+        scene.click(slider, QPointF(slider->width() - 1, slider->height() / 2));
+        QCOMPARE(page->RadioSlider->value(), 100.0f);
+    }
+
+    // Outside edit mode a touch opens the editor; in edit mode the minus uncovers "Törlés", which deletes,
+    // and the plus adds.
+    void scheduleList() {
+        PageHarness h(true);
+        QJsonArray document = sampleReply();
+        document.replace(
+            5, QJsonArray{QJsonArray{"6:30", "15"}, QJsonArray{"12:0", "40"}, QJsonArray{"19:5", "30"}});
+        h.model().StatusDocument = StatusTree(document);
+        auto page = h.load<MedenceTabla>();
+        SceneView scene(*page);
+        QQuickItem* list = scene.control(page->List);
+        QTRY_COMPARE(list->property("count").toInt(), 3);
+        scene.clickCentre(row(list, 1));
+        h.scheduler.runDue();
+        QCOMPARE(h.model().IdopontIndex, 1);
+        QCOMPARE(h.navigation.depth(), 1);
+
+        // Where a row shows its editing control, and its uncovered delete button.
+        const QPointF control{26, 28};
+        scene.clickCentre(scene.inner(page->EditSwitch, "QQuickSwitch"));
+        QTRY_COMPARE(list->property("count").toInt(), 4);
+        scene.click(row(list, 1), control);
+        QVERIFY(h.sent().isEmpty());
+        scene.click(row(list, 1), QPointF(row(list, 1)->width() - 20, 28));
+        QCOMPARE(h.sent(), QStringList{"?dt=Pooldel:12:0:40"});
+        QTRY_VERIFY(row(list, 2)); // the add row, moved up
+        scene.click(row(list, 2), control);
+        QCOMPARE(h.sent().last(), QStringLiteral("?dt=Pooladd:0:0:0"));
+    }
+
+    // The left segment is "Ki", and the page takes it as sent.
+    void segments() {
+        PageHarness h(true);
+        h.model().MedenceBe = true;
+        auto page = h.load<MedenceViewController>();
+        SceneView scene(*page);
+        QQuickItem* segments = scene.control(page->MedenceOnOff);
+        scene.click(segments, QPointF(segments->width() / 4, segments->height() / 2));
+        QCOMPARE(h.sent(), QStringList{"?dt=Allsett:Medence:0"});
+        QVERIFY(!h.model().MedenceBe);
+    }
+};
+
+QTEST_MAIN(PageScenesTest)
+#include "tst_pagescenes.moc"
