@@ -5,8 +5,8 @@
 #include "link/ModelCopy.h"
 #include "link/StatusModel.h"
 #include "platform/VirtualScheduler.h"
+#include "platform/ui/AlertCenter.h"
 #include "support/FakeHttpTransport.h"
-#include "support/RecordingAlerts.h"
 
 #include <QCoreApplication>
 
@@ -20,7 +20,7 @@ namespace {
 void measure(const char* name, const QByteArray& bytes, int rounds, int iterations) {
     StatusModel model(QStringLiteral("http://192.168.1.100:670/LomaViro/Lomaviro.php"));
     testing::FakeHttpTransport transport;
-    testing::RecordingAlerts alerts;
+    AlertCenter alerts;
     VirtualScheduler scheduler;
     const Link link{model, transport, alerts, scheduler};
     volatile qsizetype sink = 0;
