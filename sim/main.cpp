@@ -3,6 +3,9 @@
 
 #include <csignal>
 #include <iostream>
+#include <map>
+#include <string_view>
+#include <vector>
 
 int main(int argc, char** argv) {
     using namespace otthon::sim;
@@ -34,7 +37,16 @@ int main(int argc, char** argv) {
     int received = 0;
     sigwait(&stopSignals, &received);
     server.stop();
-    std::cout << "otthon-controller stopped after " << server.controller().log().size() << " requests"
-              << std::endl;
+    // The tally of faults, for scripts that soak a client in them.
+    std::map<std::string_view, int> faults;
+    const std::vector<LoggedRequest> requests = server.controller().log().entries();
+    for (const LoggedRequest& request : requests)
+        ++faults[faultName(request.fault)];
+    std::cout << "otthon-controller stopped after " << requests.size() << " requests (";
+    for (const char* separator = ""; const auto& [name, count] : faults) {
+        std::cout << separator << name << " " << count;
+        separator = ", ";
+    }
+    std::cout << ")" << std::endl;
     return 0;
 }
