@@ -10,7 +10,7 @@ packages=(
   qml6-module-qtquick-layouts qml6-module-qtquick-window qml6-module-qtqml-workerscript
   qml6-module-qttest
   libcpp-httplib-dev
-  dpkg-dev
+  dpkg-dev python3
 )
 
 missing=()
