@@ -39,8 +39,9 @@ QRectF textRect(const QQuickItem* text) {
     return text->mapRectToScene(QRectF(x, 0, width, text->height()));
 }
 
-// Walks the visible items, each seen through the clipping items above it; a control counts as one piece.
-void survey(QQuickItem* item, QRectF clip, qreal opacity, Survey& found) {
+// Walks the visible items, each seen through the clipping items above it; a control counts as one piece, with
+// the texts in it.
+void survey(QQuickItem* item, QRectF clip, qreal opacity, Survey& found, bool inControl = false) {
     opacity *= item->opacity();
     if (!item->isVisible() || opacity < 0.05)
         return;
@@ -50,11 +51,8 @@ void survey(QQuickItem* item, QRectF clip, qreal opacity, Survey& found) {
     bool control = false;
     for (const char* kind : {"QQuickAbstractButton", "QQuickSlider", "QQuickTumbler", "QQuickMouseArea"})
         control = control || item->inherits(kind);
-    if (control) {
-        if (!(rect & clip).isEmpty())
-            found.controls.append({item, rect, clip});
-        return;
-    }
+    if (control && !inControl && !(rect & clip).isEmpty())
+        found.controls.append({item, rect, clip});
     const auto* element = item->property("element").value<QObject*>();
     if (element && element->objectName() == QLatin1String("ConnectionImage"))
         found.covers.append(rect);
@@ -66,7 +64,7 @@ void survey(QQuickItem* item, QRectF clip, qreal opacity, Survey& found) {
     if (item->inherits("QQuickText") && !item->property("text").toString().trimmed().isEmpty())
         found.texts.append({item, textRect(item), clip});
     for (QQuickItem* child : item->childItems())
-        survey(child, clip, opacity, found);
+        survey(child, clip, opacity, found, inControl || control);
 }
 
 // The element an item shows, else its kind and text.
