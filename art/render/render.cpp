@@ -1,6 +1,7 @@
-// Renders one hand-written SVG into a PNG on a transparent background, at the SVG's own size or at a square
-// size given in pixels (the app icon's sizes).
-// Usage: otthon-art-render <input.svg> <output.png> [size]
+// Renders one hand-written SVG into a PNG on a transparent background: at the SVG's own size, at that size
+// doubled or tripled (for screens of that pixel ratio), or at a square size given in pixels (the app icon's
+// sizes).
+// Usage: otthon-art-render <input.svg> <output.png> [size | 2x | 3x]
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -28,9 +29,12 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
-    const int square = args.size() == 4 ? args.at(3).toInt() : 0;
-    if (args.size() < 3 || args.size() > 4 || (args.size() == 4 && (square < 1 || square > 4096))) {
-        err << "usage: otthon-art-render <input.svg> <output.png> [size, 1 to 4096]\n";
+    const QString last = args.size() == 4 ? args.at(3) : QString();
+    const int ratio = last == QLatin1String("2x") ? 2 : last == QLatin1String("3x") ? 3 : 1;
+    const int square = ratio == 1 && !last.isEmpty() ? last.toInt() : 0;
+    if (args.size() < 3 || args.size() > 4 ||
+        (ratio == 1 && !last.isEmpty() && (square < 1 || square > 4096))) {
+        err << "usage: otthon-art-render <input.svg> <output.png> [size 1 to 4096 | 2x | 3x]\n";
         return 2;
     }
     QSvgRenderer renderer(args.at(1));
@@ -38,7 +42,7 @@ int main(int argc, char* argv[]) {
         err << "cannot read " << args.at(1) << "\n";
         return 1;
     }
-    const QSize size = square > 0 ? QSize(square, square) : renderer.defaultSize();
+    const QSize size = square > 0 ? QSize(square, square) : renderer.defaultSize() * ratio;
     if (size.isEmpty()) {
         err << args.at(1) << " has no size\n";
         return 1;

@@ -67,11 +67,11 @@ ApplicationWindow {
         Accessible.role: Accessible.Button
         Accessible.name: "Beállítások"
 
-        Image {
+        ArtImage {
             anchors.centerIn: parent
             width: 30
             height: 30
-            source: Art.source("beallitasok.png")
+            name: "beallitasok.png"
             opacity: gearArea.pressed ? 0.6 : 1
         }
         MouseArea {

@@ -1,17 +1,18 @@
 import QtQuick
 import Otthon.Controls
 
-// Shows a screen through its own scene, with the screen's background image drawn once, stretched to fill.
+// Shows a screen through its own scene, over the screen's background picture: scaled to cover the window and
+// cut at the sides that stick out, never stretched.
 Item {
     id: holder
 
     property QtObject page: null
 
-    Image {
+    ArtImage {
         anchors.fill: parent
-        fillMode: Image.Stretch
+        fillMode: Image.PreserveAspectCrop
         visible: holder.page !== null && holder.page.background !== ""
-        source: visible ? Art.source(holder.page.background) : ""
+        name: visible ? holder.page.background : ""
     }
 
     Loader {

@@ -3,6 +3,7 @@
 #include "pages/controls/ArtImageProvider.h"
 
 #include <QQmlEngine>
+#include <QtMath>
 
 namespace otthon {
 
@@ -16,6 +17,11 @@ QUrl ArtPictures::source(const QString& name) const {
     if (name.isEmpty())
         return {};
     return QUrl(QStringLiteral("image://%1/%2").arg(QLatin1String(ArtImageProvider::Id), name));
+}
+
+QSize ArtPictures::size(const QString& name, qreal width, qreal height) const {
+    const QSize own = ArtImageProvider::ownSize(name);
+    return own * ArtImageProvider::ratioFor(own, QSize(qCeil(width), qCeil(height)));
 }
 
 } // namespace otthon

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
 #include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
@@ -10,8 +11,9 @@ class QQmlEngine;
 namespace otthon {
 
 // Where QML finds our pictures: `Art.source("Kulso.png")` is the URL an Image shows the bundled picture
-// from. Made once per engine, it gives that engine the "art" image provider the URLs point at, unless the
-// engine has one already (the app's, which reads the first page's pictures ahead).
+// from, and `Art.size("Kulso.png", width, height)` the source size to ask it at (ArtImage uses both). Made
+// once per engine, it gives that engine the "art" image provider the URLs point at, unless the engine has one
+// already (the app's, which reads the first page's pictures ahead).
 class ArtPictures : public QObject {
     Q_OBJECT
     QML_NAMED_ELEMENT(Art)
@@ -22,6 +24,10 @@ public:
 
     // Nothing for an empty name.
     Q_INVOKABLE QUrl source(const QString& name) const;
+    // The picture's own size, doubled or tripled when a box of `width` x `height` needs that to be covered:
+    // it changes only at those steps, so a box that grows a little does not read the picture again. Nothing
+    // for an unknown name.
+    Q_INVOKABLE QSize size(const QString& name, qreal width, qreal height) const;
 
 private:
     // Only create() makes one: QML would rather use a default constructor.

@@ -1,6 +1,7 @@
 import QtQuick
 
-// A label element: its text, greyed while disabled, with an optional background.
+// A label element: its text, greyed while disabled, with an optional background. Given less width than its
+// text needs, the text gets smaller (down to 12 px) rather than cut off.
 Rectangle {
     id: box
 
@@ -23,6 +24,8 @@ Rectangle {
         text: box.element ? box.element.text : ""
         color: box.element && box.element.enabled ? box.textColor : Qt.rgba(0.6, 0.6, 0.6, 1)
         font.pixelSize: 20
+        fontSizeMode: box.wrapMode === Text.NoWrap ? Text.HorizontalFit : Text.FixedSize
+        minimumPixelSize: 12
         style: Text.Raised
         styleColor: "#80000000"
     }

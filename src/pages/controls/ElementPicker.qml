@@ -57,7 +57,9 @@ Tumbler {
         text: wheel.element && wheel.element.titlesRevision >= 0 ? wheel.element.title(index) : ""
         color: wheel.enabled ? wheel.textColor : Qt.rgba(0.6, 0.6, 0.6, 1)
         font.pixelSize: 22
-        elide: Text.ElideRight
+        // A long title gets smaller rather than cut short.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 12
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         opacity: 1.0 - Math.abs(Tumbler.displacement) / (wheel.visibleItemCount / 2)

@@ -2,7 +2,7 @@ import QtQuick
 import QtQuick.Controls
 
 // A table element as a list of rows, made only as they scroll into view. Outside edit mode a touch on a row
-// selects it. In edit mode a row shows the control of its style: the red minus uncovers the row's delete
+// selects it. A row's text wraps onto more lines rather than being cut short. In edit mode a row shows the control of its style: the red minus uncovers the row's delete
 // button (the element's confirmation title) and that button deletes; the green plus inserts.
 ListView {
     id: list
@@ -32,7 +32,7 @@ ListView {
         readonly property bool confirmingHere: list.confirming === index
 
         width: ListView.view.width
-        height: 56
+        height: Math.max(56, rowText.contentHeight + 20)
         color: Qt.rgba(1, 1, 1, list.usable ? 0.82 : 0.6)
 
         // A touch on the row itself: a selection, or it covers an uncovered delete button again.
@@ -91,13 +91,14 @@ ListView {
         }
 
         Text {
+            id: rowText
             anchors.left: control.right
             anchors.leftMargin: list.editing ? 12 : 0
             anchors.right: confirm.visible ? confirm.left : chevron.left
             anchors.rightMargin: 8
             anchors.verticalCenter: parent.verticalCenter
             text: row.text
-            elide: Text.ElideRight
+            wrapMode: Text.Wrap
             font.pixelSize: 18
             color: list.usable ? "black" : "#555555"
         }

@@ -11,10 +11,9 @@ Item {
     visible: element !== null && !element.hidden
     opacity: element && element.enabled ? 1.0 : 0.4
 
-    Image {
+    ArtImage {
         anchors.fill: parent
-        fillMode: Image.PreserveAspectFit
-        source: Art.source(button.element ? button.element.image : "")
+        name: button.element ? button.element.image : ""
     }
 
     MouseArea {

@@ -2,11 +2,16 @@ import QtQuick
 import Otthon.Controls
 
 // The radio: the station wheel, the upright volume slider between up and down with the volume beside it, and
-// play and stop.
+// play and stop. Upright, play and stop sit under the wheel; on its side, between the wheel and the volume.
+// The volume keeps clear of the no-connection picture: below it upright, left of it on its side.
 Item {
     id: scene
 
     property QtObject page: null
+    readonly property bool wide: width > height
+    // Room for the slider between the volume's buttons, what the window's height leaves.
+    readonly property real sliderLength: Math.max(90, Math.min(240, height - volume.y - (wide ? 40 : 56 + 24 +
+                                                                                           playing.height) - 148))
 
     HeadLabel {
         element: scene.page ? scene.page.RadioHead : null
@@ -15,19 +20,19 @@ Item {
     ElementPicker {
         anchors.left: parent.left
         anchors.leftMargin: 20
-        anchors.right: volume.left
+        anchors.right: scene.wide ? playing.left : volume.left
         anchors.rightMargin: 12
         anchors.verticalCenter: volume.verticalCenter
-        height: 260
+        height: Math.min(260, volume.height)
         element: scene.page ? scene.page.RadioAdok : null
     }
 
     Column {
         id: volume
         anchors.right: parent.right
-        anchors.rightMargin: 20
+        anchors.rightMargin: scene.wide ? 96 : 20
         anchors.top: parent.top
-        anchors.topMargin: 120
+        anchors.topMargin: scene.wide ? 72 : 152
         spacing: 8
 
         TextButton {
@@ -39,7 +44,7 @@ Item {
         Item {
             anchors.horizontalCenter: parent.horizontalCenter
             width: 48
-            height: 240
+            height: scene.sliderLength
             ElementSlider {
                 anchors.centerIn: parent
                 width: parent.height
@@ -59,11 +64,12 @@ Item {
         }
     }
 
-    Row {
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 110
-        anchors.horizontalCenter: parent.horizontalCenter
-        spacing: 40
+    Grid {
+        id: playing
+        columns: scene.wide ? 1 : 2
+        spacing: scene.wide ? 16 : 40
+        x: scene.wide ? volume.x - width - 28 : (scene.width - width) / 2
+        y: scene.wide ? volume.y + (volume.height - height) / 2 : scene.height - height - (scene.height < 700 ? 56 : 110)
 
         TextButton {
             width: 96

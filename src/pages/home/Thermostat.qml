@@ -7,77 +7,84 @@ Item {
     id: scene
 
     property QtObject page: null
+    readonly property bool wide: width > height
 
     HeadLabel {
         element: scene.page ? scene.page.Head : null
     }
 
+    // Upright: the readings under the no-connection picture, then the setpoint, its row and the set button,
+    // with the switch at the right. On its side: the readings and the setpoint on the left half, the rest on
+    // the right.
     Column {
         id: readings
-        anchors.top: parent.top
-        anchors.topMargin: 100
-        anchors.horizontalCenter: parent.horizontalCenter
+        x: (scene.wide ? scene.width / 2 : scene.width) / 2 - width / 2
+        // Upright, the readings and the controls under them are centred together, below the picture.
+        y: scene.wide ? 64 + (scene.height - 64 - height) / 2
+                      : Math.max(152, (scene.height - height - 16 - controls.height) / 2 - 20)
+        width: (scene.wide ? scene.width / 2 : scene.width) - 24
         spacing: 8
 
         ElementLabel {
             anchors.horizontalCenter: parent.horizontalCenter
+            width: Math.min(implicitWidth, parent.width)
             element: scene.page ? scene.page.TmpDB : null
             font.pixelSize: 28
             font.bold: true
         }
         ElementLabel {
             anchors.horizontalCenter: parent.horizontalCenter
+            width: Math.min(implicitWidth, parent.width)
             element: scene.page ? scene.page.ParaDB : null
         }
+        ElementLabel {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: Math.min(implicitWidth, parent.width)
+            element: scene.page ? scene.page.TmpTxt : null
+            font.pixelSize: 64
+            font.bold: true
+        }
     }
 
-    ElementLabel {
-        id: setpoint
-        anchors.centerIn: parent
-        anchors.verticalCenterOffset: -40
-        element: scene.page ? scene.page.TmpTxt : null
-        font.pixelSize: 64
-        font.bold: true
-    }
+    Column {
+        id: controls
+        // Between the left edge (or the middle, on its side) and the switch.
+        x: ((scene.wide ? scene.width / 2 : 0) + switchColumn.x - 12) / 2 - width / 2
+        y: scene.wide ? 64 + (scene.height - 64 - height) / 2 : readings.y + readings.height + 16
+        spacing: 16
 
-    Row {
-        id: setpointRow
-        anchors.top: setpoint.bottom
-        anchors.topMargin: 24
-        anchors.horizontalCenter: parent.horizontalCenter
-        spacing: 8
+        Row {
+            spacing: 8
 
+            TextButton {
+                width: 56
+                element: scene.page ? scene.page.MinuszBtn : null
+                font.pixelSize: 28
+            }
+            ElementSlider {
+                width: Math.max(90, Math.min(220, switchColumn.x - (scene.wide ? scene.width / 2 : 0) - 160))
+                anchors.verticalCenter: parent.verticalCenter
+                element: scene.page ? scene.page.TmpSlider : null
+            }
+            TextButton {
+                width: 56
+                element: scene.page ? scene.page.PluszBtn : null
+                font.pixelSize: 28
+            }
+        }
         TextButton {
-            width: 56
-            element: scene.page ? scene.page.MinuszBtn : null
-            font.pixelSize: 28
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 180
+            element: scene.page ? scene.page.TmpBtn : null
         }
-        ElementSlider {
-            width: Math.max(120, Math.min(220, scene.width - 150))
-            anchors.verticalCenter: parent.verticalCenter
-            element: scene.page ? scene.page.TmpSlider : null
-        }
-        TextButton {
-            width: 56
-            element: scene.page ? scene.page.PluszBtn : null
-            font.pixelSize: 28
-        }
-    }
-
-    TextButton {
-        anchors.top: setpointRow.bottom
-        anchors.topMargin: 24
-        anchors.horizontalCenter: parent.horizontalCenter
-        width: 180
-        element: scene.page ? scene.page.TmpBtn : null
     }
 
     // Turned a quarter, the switch has cooling at its top end and heating at its bottom end.
     Column {
+        id: switchColumn
         anchors.right: parent.right
-        anchors.rightMargin: 20
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 110
+        anchors.rightMargin: 12
+        y: Math.max(152, controls.y + controls.height / 2 - height / 2)
         spacing: 8
 
         Text {
@@ -94,7 +101,7 @@ Item {
             ElementSwitch {
                 id: futes
                 anchors.centerIn: parent
-                scale: 1.6
+                scale: scene.height < 600 ? 1.3 : 1.6
                 element: scene.page ? scene.page.Futes : null
             }
         }

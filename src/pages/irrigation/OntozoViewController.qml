@@ -2,11 +2,12 @@ import QtQuick
 import Otthon.Controls
 
 // The irrigation page: the rain picture, and the buttons to the overlap summary, zone switching and the
-// schedule list.
+// schedule list. On its side, the picture takes the left half and the buttons the right.
 Item {
     id: scene
 
     property QtObject page: null
+    readonly property bool wide: width > height
 
     Rectangle {
         anchors.top: parent.top
@@ -24,32 +25,31 @@ Item {
         }
     }
 
-    Image {
-        anchors.top: parent.top
-        anchors.topMargin: 84
-        anchors.horizontalCenter: parent.horizontalCenter
+    ArtImage {
+        x: (scene.wide ? scene.width / 2 : scene.width) / 2 - width / 2
+        y: scene.wide ? 64 + (scene.height - 64 - height) / 2 : 84
         width: 96
         height: 96
-        fillMode: Image.PreserveAspectFit
         visible: scene.page !== null && !scene.page.RainImage.hidden
-        source: scene.page ? "qrc:/images/" + scene.page.RainImage.image : ""
+        name: scene.page ? scene.page.RainImage.image : ""
     }
 
     Column {
-        anchors.centerIn: parent
-        anchors.verticalCenterOffset: 40
-        spacing: 28
+        // On its side, between the middle and the no-connection picture.
+        x: (scene.wide ? (scene.width * 3 / 2 - 96) / 2 : scene.width / 2) - width / 2
+        y: scene.wide ? 64 + (scene.height - 64 - height) / 2 : Math.max(200, (scene.height - height) / 2 + 40)
+        spacing: scene.height < 500 ? 20 : 28
 
         TextButton {
-            width: 240
+            width: scene.wide ? 180 : 240
             element: scene.page ? scene.page.OntozoBeKi : null
         }
         TextButton {
-            width: 240
+            width: scene.wide ? 180 : 240
             element: scene.page ? scene.page.OntozoBeallitas : null
         }
         TextButton {
-            width: 240
+            width: scene.wide ? 180 : 240
             element: scene.page ? scene.page.OntozoOsszefoglalas : null
         }
     }

@@ -2,11 +2,13 @@ import QtQuick
 import Otthon.Controls
 
 // The pool page: the water temperature, the circulation off/on control, and the buttons to the schedule list
-// and the circulation summary.
+// and the circulation summary. Upright, the temperature sits under the no-connection picture and the controls
+// below it; on its side, the temperature takes the left half and the controls the right.
 Item {
     id: scene
 
     property QtObject page: null
+    readonly property bool wide: width > height
 
     Rectangle {
         anchors.top: parent.top
@@ -25,17 +27,21 @@ Item {
     }
 
     ElementLabel {
-        anchors.top: parent.top
-        anchors.topMargin: 110
-        anchors.horizontalCenter: parent.horizontalCenter
+        id: temperature
+        x: (scene.wide ? scene.width / 2 : scene.width) / 2 - width / 2
+        y: scene.wide ? 64 + (scene.height - 64 - height) / 2 : 152
+        width: Math.min(implicitWidth, (scene.wide ? scene.width / 2 : scene.width) - 24)
         element: scene.page ? scene.page.MedenceTMP : null
         font.pixelSize: Math.max(18, Math.min(30, scene.width / 13))
         font.bold: true
     }
 
     Column {
-        anchors.centerIn: parent
-        spacing: 28
+        // On its side, between the middle and the no-connection picture.
+        x: (scene.wide ? (scene.width * 3 / 2 - 96) / 2 : scene.width / 2) - width / 2
+        y: scene.wide ? 64 + (scene.height - 64 - height) / 2
+                      : Math.max(temperature.y + temperature.height + 24, (scene.height - height) / 2)
+        spacing: scene.height < 500 ? 16 : 28
 
         Column {
             anchors.horizontalCenter: parent.horizontalCenter
@@ -50,18 +56,18 @@ Item {
                 styleColor: "#80000000"
             }
             ElementSegmented {
-                width: 220
+                width: scene.wide ? 180 : 220
                 element: scene.page ? scene.page.MedenceOnOff : null
             }
         }
         TextButton {
             anchors.horizontalCenter: parent.horizontalCenter
-            width: 220
+            width: scene.wide ? 180 : 220
             element: scene.page ? scene.page.MedenceBeallitas : null
         }
         TextButton {
             anchors.horizontalCenter: parent.horizontalCenter
-            width: 220
+            width: scene.wide ? 180 : 220
             element: scene.page ? scene.page.MedenceOsszefoglalas : null
         }
     }

@@ -17,11 +17,13 @@ Item {
         const room = scene.width - 24 - 32 - wheels.spacing * Math.max(0, list.length - 1)
         return Math.max(40, Math.min(110, room / Math.max(3, shares)))
     }
+    // The wheels are as tall as the window leaves room for above the set button, showing three rows when low.
+    readonly property real wheelHeight: Math.max(120, Math.min(230, height - panel.y - 32 - 22 - 28 - 48 - 40))
 
     Rectangle {
         id: panel
         anchors.top: parent.top
-        anchors.topMargin: 96
+        anchors.topMargin: scene.height < 500 ? 68 : 96
         anchors.horizontalCenter: parent.horizontalCenter
         width: Math.min(parent.width - 24, wheels.implicitWidth + 32)
         height: wheels.height + 32
@@ -33,7 +35,7 @@ Item {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.margins: 10
-            y: wheels.y + wheels.height - 230 / 2 - 24
+            y: wheels.y + wheels.height - scene.wheelHeight / 2 - 24
             height: 48
             radius: 8
             color: Qt.rgba(1, 1, 1, 0.14)
@@ -65,7 +67,8 @@ Item {
                     ElementPicker {
                         id: wheel
                         width: scene.share * (parent.modelData.tag === 0 ? 2 : 1)
-                        height: 230
+                        height: scene.wheelHeight
+                        visibleItemCount: height < 200 ? 3 : 5
                         element: parent.modelData
                     }
                 }

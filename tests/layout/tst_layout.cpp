@@ -1,0 +1,170 @@
+#include "PageHarness.h"
+#include "link/ModelCopy.h"
+#include "support/SampleReply.h"
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtQuickTest/quicktest.h>
+#include <QtTest>
+
+using namespace otthon;
+using namespace otthon::testing;
+
+namespace {
+
+// What a finger can hit or a user has to read, with the part of the window it shows in.
+struct Shown {
+    QQuickItem* item;
+    QRectF rect, clip; // as drawn; what the items above it let show of it
+};
+struct Survey {
+    QList<Shown> controls, texts;
+    QList<QRectF> covers; // the no-connection picture
+    QStringList faults;
+};
+
+const QStringList carousel{"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió"};
+const QStringList subScreens{"MedenceTabla", "medence", "MedenceOsszefoglalas", "OntozoKiBe",
+                             "OntozoTable",  "ontozo",  "OntozoOsszefoglalas"};
+
+// The text as drawn across, which may run past the item's own box.
+QRectF textRect(const QQuickItem* text) {
+    const qreal width = text->property("contentWidth").toReal();
+    const int align = text->property("horizontalAlignment").toInt();
+    const qreal x = align & Qt::AlignRight     ? text->width() - width
+                    : align & Qt::AlignHCenter ? (text->width() - width) / 2
+                                               : 0;
+    return text->mapRectToScene(QRectF(x, 0, width, text->height()));
+}
+
+// Walks the visible items, each seen through the clipping items above it; a control counts as one piece, with
+// the texts in it.
+void survey(QQuickItem* item, QRectF clip, qreal opacity, Survey& found, bool inControl = false) {
+    opacity *= item->opacity();
+    if (!item->isVisible() || opacity < 0.05)
+        return;
+    const QRectF rect = item->mapRectToScene(item->boundingRect());
+    if (item->clip())
+        clip &= rect;
+    bool control = false;
+    for (const char* kind : {"QQuickAbstractButton", "QQuickSlider", "QQuickTumbler", "QQuickMouseArea"})
+        control = control || item->inherits(kind);
+    if (control && !inControl && !(rect & clip).isEmpty())
+        found.controls.append({item, rect, clip});
+    const auto* element = item->property("element").value<QObject*>();
+    if (element && element->objectName() == QLatin1String("ConnectionImage"))
+        found.covers.append(rect);
+    // A picture is cropped or fitted, never stretched, and asked for at a size: that makes Qt ask for it at
+    // the screen's pixel ratio.
+    if (item->inherits("QQuickImage") &&
+        (item->property("fillMode").toInt() == 0 || !item->property("sourceSize").toSize().isValid()))
+        found.faults.append(item->property("source").toString() + QStringLiteral(" is stretched or blurred"));
+    if (item->inherits("QQuickText") && !item->property("text").toString().trimmed().isEmpty())
+        found.texts.append({item, textRect(item), clip});
+    for (QQuickItem* child : item->childItems())
+        survey(child, clip, opacity, found, inControl || control);
+}
+
+// The element an item shows, else its kind and text.
+QString describe(const QQuickItem* item) {
+    const auto* element = item->property("element").value<QObject*>();
+    return element ? element->objectName()
+                   : item->metaObject()->className() + QLatin1Char(' ') + item->property("text").toString();
+}
+
+} // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everySceneFitsEverySize_data() {
+        QTest::addColumn<QString>("identifier");
+        QTest::addColumn<QSize>("size");
+        for (const QString& id : carousel + subScreens)
+            for (QSize size : {QSize(320, 568), QSize(430, 932), QSize(844, 390), QSize(568, 320)})
+                QTest::addRow("%s %dx%d", qPrintable(id), size.width(), size.height()) << id << size;
+    }
+
+    // Shown as the window shows it, with the link up and then down: no two controls that take touches on top
+    // of each other, none under the no-connection picture or the window's settings gear, nothing cut off by
+    // the window, and every text whole.
+    void everySceneFitsEverySize() {
+        QFETCH(QString, identifier);
+        QFETCH(QSize, size);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        PageHarness h;
+        h.model().StatusDocument = StatusTree(sampleReply());
+        copyReplyIntoModel(h.model().StatusDocument, h.model());
+        std::unique_ptr<Screen> page = h.navigation.instantiate(identifier);
+        page->loadViewIfNeeded();
+        QQmlEngine engine;
+        engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+        const bool carouselPage = carousel.contains(identifier);
+        QQmlComponent component(&engine);
+        component.setData(carouselPage ? "import Otthon\nSceneLoader {}" : "import Otthon\nSubScreen {}", {});
+        QQuickWindow window;
+        window.resize(size);
+        std::unique_ptr<QObject> made(component.createWithInitialProperties(
+            {{QStringLiteral("page"), QVariant::fromValue(static_cast<QObject*>(page.get()))},
+             {QStringLiteral("navigation"), QVariant::fromValue(static_cast<QObject*>(&h.navigation))}}));
+        auto* scene = qobject_cast<QQuickItem*>(made.get());
+        QVERIFY2(scene, qPrintable(component.errorString()));
+        scene->setParentItem(window.contentItem());
+        scene->setSize(size);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        const QRectF whole(QPointF(0, 0), size);
+        // Inside a scrolling list or panel a thing may run out of sight; elsewhere it has to fit the window.
+        const auto fits = [&whole](const Shown& shown) {
+            return shown.clip != whole || whole.adjusted(-0.5, -0.5, 0.5, 0.5).contains(shown.rect);
+        };
+        const auto overlap = [](const QRectF& a, const QRectF& b) {
+            const QRectF both = a & b;
+            return both.width() >= 1 && both.height() >= 1;
+        };
+        for (bool connected : {true, false}) {
+            h.model().Connected = connected;
+            h.scheduler.advance(3.0);
+            QVERIFY(QQuickTest::qWaitForPolish(&window));
+            Survey found;
+            survey(window.contentItem(), whole, 1, found);
+            QCOMPARE(found.covers.size(), connected || !carouselPage ? 0 : 1);
+            // The window's gear to the address settings (Main.qml) lies in the top right corner of every
+            // scene.
+            found.covers.append(QRectF(size.width() - 52, 4, 48, 48));
+            QStringList& faults = found.faults;
+            const auto fault = [&faults](bool failed, const QQuickItem* item, const QString& what) {
+                if (failed)
+                    faults.append(describe(item) + what);
+            };
+            for (qsizetype i = 0; i < found.controls.size(); ++i) {
+                const Shown& a = found.controls[i];
+                const QRectF seen = a.rect & a.clip;
+                fault(!fits(a), a.item, QStringLiteral(" runs out of the window"));
+                for (const QRectF& cover : found.covers)
+                    fault(overlap(seen, cover), a.item,
+                          QStringLiteral(" lies under the picture or the gear"));
+                for (const Shown& b : found.controls.mid(i + 1))
+                    fault(a.item->isEnabled() && b.item->isEnabled() && overlap(seen, b.rect & b.clip),
+                          a.item, QStringLiteral(" overlaps ") + describe(b.item));
+            }
+            for (const Shown& text : found.texts) {
+                fault(text.item->property("truncated").toBool(), text.item, QStringLiteral(" is elided"));
+                fault(text.rect.left() < text.clip.left() - 0.5 ||
+                          text.rect.right() > text.clip.right() + 0.5 || !fits(text),
+                      text.item, QStringLiteral(" is cut off"));
+                for (const QRectF& cover : found.covers)
+                    fault(overlap(text.rect, cover), text.item,
+                          QStringLiteral(" lies under the picture or the gear"));
+            }
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        }
+    }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "tst_layout.moc"
