@@ -2,7 +2,8 @@
 # Installs what is missing, builds with warnings as errors, and runs every test; ends with CTest's summary line.
 # The Release build type (GCC at -O3 warns about other things) is built as well, into build-release/, and must
 # be free of warnings too. Then the tests run once more under AddressSanitizer and UndefinedBehaviorSanitizer,
-# built into build-sanitize/ without the benchmarks; any report fails its test.
+# built into build-sanitize/ without the benchmarks; any report fails its test. Before that run, the reply
+# fuzzer (scripts/fuzz.sh, clang, build-fuzz/) has a minute; a crash, hang or sanitizer report fails it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -14,5 +15,6 @@ export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
 cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOTTHON_WERROR=ON \
     -DOTTHON_SANITIZE=ON -DOTTHON_BENCHMARKS=OFF >/dev/null
 cmake --build "$root/build-sanitize"
+"$root/scripts/fuzz.sh" 60
 cd "$root/build-sanitize"
 ctest --output-on-failure -j2 --timeout 600
