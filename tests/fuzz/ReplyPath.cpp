@@ -16,6 +16,7 @@
 #include "pages/pool/MedenceTabla.h"
 #include "pages/pool/MedenceViewController.h"
 #include "platform/ui/Picker.h"
+#include "support/SampleReply.h"
 
 #include <QElapsedTimer>
 
@@ -87,9 +88,13 @@ void runReply(QByteArrayView bytes, const ScreenTimes& times) {
     const Screens screens = everyScreen(h.context);
     for (const auto& screen : screens)
         screen->loadViewIfNeeded();
-    JsonHttp::send(h.context.link, QString());
-    h.transport.reply(0, bytes.toByteArray());
-    h.scheduler.advance(StatusModel::PageRefreshInterval);
+    // A usual household first, its last slots chosen in the editors, then the reply.
+    h.model().IdopontIndex = 1;
+    for (const QByteArray& reply : {sampleReplyBytes(), bytes.toByteArray()}) {
+        JsonHttp::send(h.context.link, QString());
+        h.transport.reply(h.transport.count() - 1, reply);
+        h.scheduler.advance(StatusModel::PageRefreshInterval);
+    }
     for (const auto& screen : screens) {
         QElapsedTimer clock;
         clock.start();
