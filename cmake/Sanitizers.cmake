@@ -1,6 +1,16 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer over our own code, the substitute controller included. The
 # test command builds this into build-sanitize/ and runs every test there; any report fails the test.
 option(OTTHON_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+# The reply fuzzer (tests/fuzz) builds in a tree of its own, with clang: only what it needs, sanitized, with
+# libFuzzer's coverage instrumentation. The test command builds it into build-fuzz/.
+option(OTTHON_FUZZ "Build only the reply fuzzer (clang, libFuzzer, sanitized)" OFF)
+if(OTTHON_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "OTTHON_FUZZ needs clang: CC=clang CXX=clang++")
+    endif()
+    set(OTTHON_SANITIZE ON)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
 
 # The options every sanitized program of ours runs with: the tests (through CTest, see tests/CMakeLists.txt)
 # and the build's own tools (the art renderer). Empty without sanitizers.

@@ -3,7 +3,8 @@
 # The Release build type (GCC at -O3 warns about other things) is built as well, into build-release/, and must
 # be free of warnings too. After the tests, a 40-second fault soak (bench/soak) runs the app of build/ against a
 # faulty substitute controller. Then the tests run once more under AddressSanitizer and UndefinedBehaviorSanitizer,
-# built into build-sanitize/ without the benchmarks; any report fails its test.
+# built into build-sanitize/ without the benchmarks; any report fails its test. Before that run, the reply
+# fuzzer (scripts/fuzz.sh, clang, build-fuzz/) has a minute; a crash, hang or sanitizer report fails it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -16,5 +17,6 @@ python3 "$root/bench/soak/soak.py" --build "$root/build" --seconds 40
 cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOTTHON_WERROR=ON \
     -DOTTHON_SANITIZE=ON -DOTTHON_BENCHMARKS=OFF >/dev/null
 cmake --build "$root/build-sanitize"
+"$root/scripts/fuzz.sh" 60
 cd "$root/build-sanitize"
 ctest --output-on-failure -j2 --timeout 600

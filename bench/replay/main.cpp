@@ -1,0 +1,61 @@
+// How long one screen takes to redraw from one reply, for every reply of a corpus (the reply fuzzer's by
+// default) and every screen; prints the slowest against the frame of a 60 Hz display. Each reply runs
+// `rounds` times and a screen counts its best. Run a Release build: bench_replay [rounds] [file or folder...]
+#include "ReplyPath.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+using namespace otthon;
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("otthon.*.info=false"));
+    QStringList args = app.arguments().mid(1);
+    const int rounds = args.isEmpty() ? 5 : std::max(1, args.takeFirst().toInt());
+    if (args.isEmpty())
+        args.append(QStringLiteral(OTTHON_CORPUS));
+    QStringList files;
+    for (const QString& arg : args) {
+        const QDir dir(arg);
+        if (!dir.exists())
+            files.append(arg);
+        for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
+            files.append(dir.filePath(name));
+    }
+
+    struct Slowest {
+        qint64 nanoseconds = 0;
+        QString file, screen;
+    } slowest;
+    for (const QString& path : files) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+            return 1;
+        }
+        const QByteArray reply = file.readAll();
+        std::map<QString, qint64> best;
+        for (int round = 0; round < rounds; ++round)
+            testing::runReply(reply, [&best](const QString& screen, qint64 nanoseconds) {
+                const auto [at, added] = best.emplace(screen, nanoseconds);
+                at->second = std::min(at->second, nanoseconds);
+            });
+        for (const auto& [screen, nanoseconds] : best)
+            if (nanoseconds > slowest.nanoseconds)
+                slowest = {nanoseconds, path, screen};
+    }
+    std::printf("%lld replies x 13 screens, best of %d rounds each\n", static_cast<long long>(files.size()),
+                rounds);
+    std::printf("slowest redraw: %.3f ms (%s, %s); one frame at 60 Hz: 16.667 ms\n",
+                double(slowest.nanoseconds) / 1e6, qPrintable(slowest.screen),
+                qPrintable(QFileInfo(slowest.file).fileName()));
+    return slowest.nanoseconds > 16'666'667 ? 2 : 0;
+}
