@@ -1,8 +1,11 @@
 import QtQuick
 import Otthon.Controls
 
-// The no-connection picture, shown while the link to the controller is down.
+// The no-connection picture, shown while the link to the controller is down, with its caption under it
+// (when the last reply came).
 Image {
+    id: badge
+
     property QtObject element: null
 
     width: 72
@@ -10,4 +13,23 @@ Image {
     fillMode: Image.PreserveAspectFit
     visible: element !== null && !element.hidden
     source: Art.source(element ? element.image : "")
+
+    Rectangle {
+        anchors.top: parent.bottom
+        anchors.right: parent.right
+        anchors.topMargin: 2
+        width: caption.implicitWidth + 12
+        height: caption.implicitHeight + 6
+        radius: 4
+        color: Qt.rgba(0, 0, 0, 0.6)
+        visible: caption.text !== ""
+
+        Text {
+            id: caption
+            anchors.centerIn: parent
+            text: badge.element ? badge.element.caption : ""
+            color: "white"
+            font.pixelSize: 14
+        }
+    }
 }
