@@ -7,9 +7,15 @@ Item {
     id: button
 
     property QtObject element: null
+    // A long press the button opens with: a ring shows its hold filling.
+    property QtObject holdGesture: null
 
     visible: element !== null && !element.hidden
     opacity: element && element.enabled ? 1.0 : 0.4
+
+    HoldRing {
+        gesture: button.holdGesture
+    }
 
     Image {
         anchors.fill: parent

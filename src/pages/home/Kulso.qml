@@ -43,6 +43,13 @@ Item {
         textColor: "#7CFC00"
     }
 
+    ElementLabel {
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: gates.top
+        anchors.bottomMargin: 24
+        element: scene.page ? scene.page.KapuTipp : null
+    }
+
     Row {
         id: gates
         anchors.bottom: parent.bottom
@@ -54,16 +61,20 @@ Item {
             width: 128
             height: 128
             element: scene.page ? scene.page.Kapu1 : null
+            holdGesture: scene.page ? scene.page.LPG_Kapu1 : null
         }
         ImageButton {
             width: 128
             height: 128
             element: scene.page ? scene.page.Kapu2 : null
+            holdGesture: scene.page ? scene.page.LPG_Kapu2 : null
         }
     }
 
     Spinner {
-        anchors.centerIn: parent
+        anchors.top: gates.bottom
+        anchors.topMargin: 8
+        anchors.horizontalCenter: gates.horizontalCenter
         element: scene.page ? scene.page.KulsoSpiner : null
     }
 
