@@ -59,7 +59,15 @@ Item {
         }
     }
 
+    ElementLabel {
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: transport.top
+        anchors.bottomMargin: 12
+        element: scene.page ? scene.page.RadioMost : null
+    }
+
     Row {
+        id: transport
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 110
         anchors.horizontalCenter: parent.horizontalCenter
@@ -80,7 +88,9 @@ Item {
     }
 
     Spinner {
-        anchors.centerIn: parent
+        anchors.top: transport.bottom
+        anchors.topMargin: 8
+        anchors.horizontalCenter: transport.horizontalCenter
         element: scene.page ? scene.page.RadioIndicator : null
     }
 

@@ -65,6 +65,7 @@ Item {
     }
 
     TextButton {
+        id: setButton
         anchors.top: setpointRow.bottom
         anchors.topMargin: 24
         anchors.horizontalCenter: parent.horizontalCenter
@@ -109,7 +110,9 @@ Item {
     }
 
     Spinner {
-        anchors.centerIn: parent
+        anchors.left: setButton.right
+        anchors.leftMargin: 12
+        anchors.verticalCenter: setButton.verticalCenter
         element: scene.page ? scene.page.Spiner : null
     }
 
