@@ -3,6 +3,7 @@
 #include "platform/ui/Screen.h"
 #include "platform/ui/Slider.h"
 
+#include <QAccessible>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -167,6 +168,25 @@ private slots:
         QVERIFY(cancel.width() > 100 && qAbs(cancel.width() - confirm.width()) < 2);
         QVERIFY(cancel.right() <= confirm.left() && confirm.right() <= window->width());
         QVERIFY2(guard.warnings.isEmpty(), qPrintable(guard.warnings.join('\n')));
+    }
+
+    // A dot of the page indicator turns the carousel to its page, and says which page that is.
+    void aDotTurnsToItsPage() {
+        Application app(kNoController);
+        QVERIFY(app.start());
+        QQuickWindow* window = app.window();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QQuickItem* dots =
+            shownItems(window, "QQuickPageIndicator").value(0)->property("contentItem").value<QQuickItem*>();
+        QList<QQuickItem*> shown = dots->childItems();
+        shown.removeIf([](QQuickItem* item) { return !item->inherits("QQuickRectangle"); });
+        QCOMPARE(shown.size(), 6);
+        QQuickItem* last = shown.last();
+        QCOMPARE(QAccessible::queryAccessibleInterface(last)->text(QAccessible::Name),
+                 QStringLiteral("Rádió oldal"));
+        QTest::mouseClick(window, Qt::LeftButton, {},
+                          last->mapToScene(last->boundingRect().center()).toPoint());
+        QTRY_COMPARE(app.root().currentIndex(), 5);
     }
 
     // The gear in the head bar opens the address settings; an address typed and saved there is kept, and the
