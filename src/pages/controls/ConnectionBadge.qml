@@ -26,6 +26,7 @@ Image {
 
         Text {
             id: caption
+            objectName: "caption"
             anchors.centerIn: parent
             text: badge.element ? badge.element.caption : ""
             color: "white"
