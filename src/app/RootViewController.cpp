@@ -115,6 +115,15 @@ bool RootViewController::swipe(int direction) {
     return moved;
 }
 
+bool RootViewController::showPage(int index) {
+    if (index < 0 || index >= presentationCountForPageViewController())
+        return false;
+    while (currentIndex() != index)
+        if (!swipe(index < currentIndex() ? -1 : 1))
+            return false;
+    return true;
+}
+
 void RootViewController::discard(Screen* page) {
     if (!page)
         return;

@@ -18,6 +18,7 @@ class RootViewController : public QObject {
     Q_PROPERTY(int currentIndex READ currentIndex NOTIFY pagesChanged)
     Q_PROPERTY(QObject* currentPage READ currentPage NOTIFY pagesChanged)
     Q_PROPERTY(int presentationCount READ presentationCountForPageViewController CONSTANT)
+    Q_PROPERTY(QStringList pageNames READ contentPageRestorationIDs CONSTANT)
 
 public:
     explicit RootViewController(PageContext& context, QObject* parent = nullptr);
@@ -49,6 +50,9 @@ public:
     Q_INVOKABLE void endSwipe(int index);
     // A whole swipe (begin and settle) towards +1 (next) or -1 (previous); false at either end.
     Q_INVOKABLE bool swipe(int direction);
+    // Whole swipes, one page at a time, until `index` shows (a tap on its dot); false for an index the
+    // carousel does not have.
+    Q_INVOKABLE bool showPage(int index);
 
 signals:
     void pagesChanged();

@@ -78,6 +78,7 @@ void JsonHttp::didFinishLoading() {
     }
     link_.model.StatusDocument = std::move(reply);
     link_.model.Connected = true;
+    link_.model.LastReply = QDateTime::currentDateTime();
     Feltoltes();
 }
 

@@ -2,6 +2,7 @@
 
 #include "link/StatusTree.h"
 
+#include <QDateTime>
 #include <QJsonValue>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,7 @@ struct StatusModel {
     bool CommandInFlight = false; // a command is settling, or the user is adjusting a value
     quint64 ReplyCount = 0;       // replies decoded so far: tells a screen that a new one has come
     QString LinkFailure;          // why the last exchange failed, as logged; empty once a reply has come
+    QDateTime LastReply;          // local time the last reply was decoded; invalid before the first
     const QString BaseUrl;        // every request is BaseUrl followed by a command
     static constexpr double PollInterval = 3.0;
     static constexpr double PageRefreshInterval = 3.0;

@@ -18,6 +18,25 @@ ControlPage::ControlPage(PageContext& context, const QString& restorationIdentif
         ConnectionImage->setImage(QString::fromLatin1(NoConnectionImage));
 }
 
+QString ControlPage::lastReplyText(const QDateTime& lastReply, const QDateTime& now) {
+    if (!lastReply.isValid())
+        return QStringLiteral("Még nincs adat");
+    const QString format =
+        lastReply.date() == now.date() ? QStringLiteral("HH:mm") : QStringLiteral("MM.dd. HH:mm");
+    return QStringLiteral("Utolsó adat: ") + lastReply.toString(format);
+}
+
+void ControlPage::showConnection() {
+    if (!ConnectionImage)
+        return;
+    const bool stale = !model().Connected;
+    ConnectionImage->setHidden(!stale);
+    ConnectionImage->setCaption(stale ? lastReplyText(model().LastReply, QDateTime::currentDateTime())
+                                      : QString());
+    for (Label* value : valueLabels())
+        value->setStale(stale);
+}
+
 void ControlPage::startRefreshTimer() {
     refTimer = ScopedTimer(context_.scheduler(), context_.scheduler().start(StatusModel::PageRefreshInterval,
                                                                             true, [this] { rtimer(); }));

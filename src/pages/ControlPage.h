@@ -4,6 +4,7 @@
 #include "platform/Scheduler.h"
 #include "platform/ui/ActivityIndicator.h"
 #include "platform/ui/ImageView.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/Screen.h"
 
 #include <QColor>
@@ -25,6 +26,8 @@ public:
     static constexpr char NoConnectionImage[] = "nincs_kapcsolat.png";
     // Head labels sit on the platform's dark grey at 0.8 alpha.
     static QColor headBackground() { return QColor::fromRgbF(1.0 / 3.0, 1.0 / 3.0, 1.0 / 3.0, 0.8); }
+    // The caption under the no-connection picture: when the last reply came ("Utolsó adat: 14:05").
+    static QString lastReplyText(const QDateTime& lastReply, const QDateTime& now);
 
     // A page without the connection indication has no ConnectionImage (null).
     enum class Connection { Shown, NotShown };
@@ -60,11 +63,11 @@ protected:
     // Head labels and similar decoration.
     void setSpinner(ActivityIndicator* spinner) { spinner_ = spinner; }
     ActivityIndicator* spinner() const { return spinner_; }
-    // ConnectionImage hidden exactly when connected.
-    void showConnection() {
-        if (ConnectionImage)
-            ConnectionImage->setHidden(model().Connected);
-    }
+    // ConnectionImage hidden exactly when connected. While it shows, it tells when the last reply came and
+    // the page's values are marked stale.
+    void showConnection();
+    // Labels that show values from the controller.
+    virtual QList<Label*> valueLabels() const { return {}; }
 
     // What a page with the apply half tells the blocks.
     virtual bool refreshWaitsForCommand() const { return true; }

@@ -3,6 +3,7 @@
 #include "platform/ui/Screen.h"
 #include "platform/ui/Slider.h"
 
+#include <QAccessible>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -142,6 +143,21 @@ private slots:
         QCOMPARE(cancel.top(), confirm.top());
         QVERIFY(cancel.width() > 100 && qAbs(cancel.width() - confirm.width()) < 2);
         QVERIFY(cancel.right() <= confirm.left() && confirm.right() <= window->width());
+    }
+
+    // A dot of the page indicator turns the carousel to its page, and says which page that is.
+    void aDotTurnsToItsPage() {
+        Application app(kNoController);
+        QVERIFY(app.start());
+        QVERIFY(QTest::qWaitForWindowExposed(app.window()));
+        QQuickItem* row =
+            shownItems(app.window(), "QQuickPageIndicator")[0]->property("contentItem").value<QQuickItem*>();
+        QQuickItem* last = row->childAt(row->width() - 1, row->height() / 2);
+        QCOMPARE(QAccessible::queryAccessibleInterface(last)->text(QAccessible::Name),
+                 QStringLiteral("Rádió oldal"));
+        QTest::mouseClick(app.window(), Qt::LeftButton, {},
+                          last->mapToScene(last->boundingRect().center()).toPoint());
+        QTRY_COMPARE(app.root().currentIndex(), 5);
     }
 
     // The gear in the head bar opens the address settings; an address typed and saved there is kept, and the

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Otthon.Controls
 
 // Six slots that the user swipes through. A slot shows a page only while the root screen holds one for it: the
 // current page, and during a swipe its two neighbours. The root screen decides what a settled swipe means.
@@ -64,8 +65,18 @@ Item {
             anchors.centerIn: parent
             count: carousel.root.presentationCount
             currentIndex: view.currentIndex
+            // A dot turns the carousel to its page.
+            interactive: true
+            onCurrentIndexChanged: {
+                if (currentIndex !== view.currentIndex) {
+                    carousel.root.showPage(currentIndex)
+                    currentIndex = Qt.binding(function () { return view.currentIndex })
+                }
+            }
             delegate: Rectangle {
                 required property int index
+                Accessible.role: Accessible.PageTab
+                Accessible.name: Spoken.page(carousel.root.pageNames[index] || "")
                 implicitWidth: 8
                 implicitHeight: 8
                 radius: 4

@@ -49,6 +49,7 @@ Popup {
             width: parent.width
             focus: true
             placeholderText: "192.168.1.100"
+            Accessible.name: "A vezérlő címe"
             maximumLength: 2000
             selectByMouse: true
             inputMethodHints: Qt.ImhUrlCharactersOnly | Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText

@@ -66,6 +66,11 @@ ApplicationWindow {
         height: 48
         Accessible.role: Accessible.Button
         Accessible.name: "Beállítások"
+        Accessible.onPressAction: window.settings.show()
+        activeFocusOnTab: true
+        Keys.onSpacePressed: window.settings.show()
+        Keys.onReturnPressed: window.settings.show()
+        Keys.onEnterPressed: window.settings.show()
 
         ArtImage {
             anchors.centerIn: parent
@@ -79,6 +84,7 @@ ApplicationWindow {
             anchors.fill: parent
             onClicked: window.settings.show()
         }
+        FocusFrame {}
     }
 
     // Loaded the first time it opens, like the alert dialog below.

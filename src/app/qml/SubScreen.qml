@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Otthon.Controls
 
 // A sub-screen over the carousel: its scene, a back button at the top, and the back gesture (a drag from the
 // left edge that takes the scene along and goes back past a third of the width). Escape goes back too.
@@ -42,6 +43,11 @@ Item {
                 anchors.bottom: parent.bottom
                 width: label.implicitWidth + 28
                 onClicked: holder.navigation.back()
+                Accessible.name: "Vissza"
+                Keys.onReturnPressed: clicked()
+                Keys.onEnterPressed: clicked()
+
+                FocusFrame {}
 
                 contentItem: Text {
                     id: label

@@ -12,6 +12,8 @@ Rectangle {
     property color textColor: "white"
 
     visible: element !== null && !element.hidden
+    // A value the controller has not confirmed lately.
+    opacity: element && element.stale ? 0.45 : 1
     color: element && element.backgroundColor.a > 0 ? element.backgroundColor : "transparent"
     implicitWidth: text.implicitWidth + 8
     implicitHeight: text.implicitHeight + 8

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Otthon.Controls
 
 // A picker element as a wrapping wheel: its rows and titles come from the element. When the user's turn comes
 // to rest, the row goes to the element; rows the page selects never come back.
@@ -17,6 +18,14 @@ Tumbler {
             positionViewAtIndex(element.selectedRow, Tumbler.Center)
     }
 
+    // Up and Down turn the wheel by one row, as a short turn by hand would.
+    function step(rows) {
+        if (element === null || count === 0 || !enabled)
+            return
+        element.pick((currentIndex + rows + count) % count)
+        place()
+    }
+
     // The wheel settles its current row only after the movement has ended: take the row a moment later.
     function settle() {
         if (moving || element === null)
@@ -30,6 +39,10 @@ Tumbler {
     enabled: element !== null && element.acceptsGestures
     model: element ? element.rowCount : 0
     wrap: true
+    focusPolicy: Qt.StrongFocus
+    Accessible.name: Spoken.name(element)
+    Keys.onUpPressed: step(-1)
+    Keys.onDownPressed: step(1)
     visibleItemCount: 5
     onCountChanged: Qt.callLater(place)
     onElementChanged: Qt.callLater(place)
@@ -64,4 +77,6 @@ Tumbler {
         verticalAlignment: Text.AlignVCenter
         opacity: 1.0 - Math.abs(Tumbler.displacement) / (wheel.visibleItemCount / 2)
     }
+
+    FocusFrame {}
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import Otthon.Controls
 
 // A segmented control element: its segments side by side, the selected one filled. A touch on a segment goes
 // to the element; selections the page makes never come back.
@@ -15,6 +16,28 @@ Rectangle {
     color: Qt.rgba(0, 0, 0, 0.45)
     border.color: usable ? "white" : Qt.rgba(0.7, 0.7, 0.7, 1)
     border.width: 1.5
+    activeFocusOnTab: true
+    Accessible.role: Accessible.Button
+    Accessible.name: Spoken.name(element)
+    Accessible.description: element && element.selectedIndex >= 0 ? element.titles[element.selectedIndex] || "" : ""
+
+    // Left and Right pick the neighbouring segment; Space and Enter the next one, round.
+    function selectBy(step, round) {
+        if (!usable || element.titles.length === 0)
+            return
+        let next = element.selectedIndex + step
+        if (round)
+            next = (next + element.titles.length) % element.titles.length
+        if (next >= 0 && next < element.titles.length)
+            element.select(next)
+    }
+    Keys.onLeftPressed: selectBy(-1, false)
+    Keys.onRightPressed: selectBy(1, false)
+    Keys.onSpacePressed: selectBy(1, true)
+    Keys.onReturnPressed: selectBy(1, true)
+    Keys.onEnterPressed: selectBy(1, true)
+
+    FocusFrame {}
 
     Row {
         anchors.fill: parent

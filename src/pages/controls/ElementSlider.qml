@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Otthon.Controls
 
 // A slider element, turned by the element's rotation (an upright slider is a level one turned by 270 degrees,
 // its minimum at the bottom). Only the user's drags go to the element; values the page sets never come back.
@@ -19,9 +20,12 @@ Slider {
     from: element ? element.minimum : 0
     to: element ? element.maximum : 1
     value: elementValue()
+    Accessible.name: Spoken.name(element)
     onMoved: {
         element.slide(value)
         // The element has the last word (it may clamp or refuse).
         value = Qt.binding(function () { return control.elementValue() })
     }
+
+    FocusFrame {}
 }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Otthon.Controls
 
 // A switch element on the element's background (colour and corner radius), turned by the element's rotation.
 // Only the user's flips go to the element; positions the page sets never come back.
@@ -31,10 +32,15 @@ Item {
         padding: 2
         enabled: holder.element !== null && holder.element.acceptsGestures
         checked: holder.elementOn()
+        Accessible.name: Spoken.name(holder.element)
+        Keys.onReturnPressed: { toggle(); toggled() }
+        Keys.onEnterPressed: { toggle(); toggled() }
         onToggled: {
             holder.element.toggle(checked)
             // The element has the last word: the page may put the switch back.
             checked = Qt.binding(function () { return holder.elementOn() })
         }
+
+        FocusFrame {}
     }
 }

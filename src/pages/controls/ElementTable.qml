@@ -1,9 +1,12 @@
 import QtQuick
 import QtQuick.Controls
+import Otthon.Controls
 
 // A table element as a list of rows, made only as they scroll into view. Outside edit mode a touch on a row
-// selects it. A row's text wraps onto more lines rather than being cut short. In edit mode a row shows the control of its style: the red minus uncovers the row's delete
-// button (the element's confirmation title) and that button deletes; the green plus inserts.
+// selects it. A row's text wraps onto more lines rather than being cut short. In edit mode a row shows the
+// control of its style: the red minus uncovers the row's delete button (the element's confirmation title) and
+// that button deletes; the green plus inserts. From the keys, a row takes the focus: Space or Enter is a touch
+// on it, Delete the minus and then the delete button.
 ListView {
     id: list
 
@@ -18,6 +21,8 @@ ListView {
     clip: true
     spacing: 1
     boundsBehavior: Flickable.StopAtBounds
+    Accessible.role: Accessible.List
+    Accessible.name: Spoken.name(element)
     onEditingChanged: confirming = -1
     onCountChanged: confirming = -1
     ScrollIndicator.vertical: ScrollIndicator {}
@@ -31,22 +36,41 @@ ListView {
         required property string style
         readonly property bool confirmingHere: list.confirming === index
 
+        // A touch on the row itself: a selection, or it covers an uncovered delete button again.
+        function touch() {
+            if (list.confirming >= 0)
+                list.confirming = -1
+            else if (list.editing && row.style === "insert")
+                list.element.commit(row.index, 2)
+            else if (!list.editing)
+                list.element.select(row.index)
+        }
+        function deleteKey() {
+            if (!list.usable || !list.editing || row.style !== "delete")
+                return
+            if (row.confirmingHere) {
+                list.confirming = -1
+                list.element.commit(row.index, 1)
+            } else {
+                list.confirming = row.index
+            }
+        }
+
         width: ListView.view.width
         height: Math.max(56, rowText.contentHeight + 20)
         color: Qt.rgba(1, 1, 1, list.usable ? 0.82 : 0.6)
+        activeFocusOnTab: list.usable
+        Accessible.role: Accessible.ListItem
+        Accessible.name: row.text
+        Keys.onSpacePressed: if (list.usable) touch()
+        Keys.onReturnPressed: if (list.usable) touch()
+        Keys.onEnterPressed: if (list.usable) touch()
+        Keys.onDeletePressed: deleteKey()
 
-        // A touch on the row itself: a selection, or it covers an uncovered delete button again.
         MouseArea {
             anchors.fill: parent
             enabled: list.usable
-            onClicked: {
-                if (list.confirming >= 0)
-                    list.confirming = -1
-                else if (list.editing && row.style === "insert")
-                    list.element.commit(row.index, 2)
-                else if (!list.editing)
-                    list.element.select(row.index)
-            }
+            onClicked: row.touch()
         }
 
         Rectangle {
@@ -138,6 +162,10 @@ ListView {
                     list.element.commit(row.index, 1)
                 }
             }
+        }
+
+        FocusFrame {
+            anchors.margins: 2
         }
     }
 }

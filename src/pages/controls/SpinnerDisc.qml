@@ -9,5 +9,8 @@ BusyIndicator {
     background: Rectangle {
         radius: width / 2
         color: Qt.rgba(0, 0, 0, 0.55)
+        // A light rim, so that the disc stands out on a dark picture too.
+        border.color: Qt.rgba(1, 1, 1, 0.5)
+        border.width: 1
     }
 }

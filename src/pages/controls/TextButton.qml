@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Otthon.Controls
 
 // A button element drawn with its title (or a given text); a tap goes to the element.
 Button {
@@ -13,4 +14,9 @@ Button {
     text: label
     font.pixelSize: 20
     onClicked: element.tap()
+    Accessible.name: Spoken.name(element)
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
+
+    FocusFrame {}
 }

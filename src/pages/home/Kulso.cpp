@@ -18,6 +18,7 @@ Kulso::Kulso(PageContext& context, QObject* parent) : ControlPage(context, QStri
     // Texts that come from the layout.
     KulsoHead->setText(QStringLiteral("Külső"));
     OKLabel->setText(QStringLiteral("OK"));
+    KapuTipp->setText(QStringLiteral("Tartsa nyomva 2 másodpercig"));
 }
 
 void Kulso::viewDidLoad() {
@@ -28,6 +29,7 @@ void Kulso::viewDidLoad() {
     INIT();
     KulsoHead->setBackgroundColor(headBackground());
     OKLabel->setHidden(true);
+    KapuTipp->setHidden(true);
     Kapu1->setTag(Kapu1Tag);
     Kapu2->setTag(Kapu2Tag);
     LPG_Kapu1 = makeRecogniser(Kapu1);
@@ -63,12 +65,18 @@ void Kulso::INIT() {
 void Kulso::LPKapuk(LongPress* recogniser) {
     switch (recogniser->state()) {
     case LongPress::Began:
+        tippTimer.stop();
+        KapuTipp->setHidden(true);
         OKLabel->setHidden(false);
         return;
     case LongPress::Cancelled:
     case LongPress::Failed:
-        // A press that ends without a release sends nothing and takes the armed sign back.
+        // A press that ends without a release sends nothing and takes the armed sign back. One let go too
+        // early on a gate that still takes presses says how long to hold.
         OKLabel->setHidden(true);
+        if (recogniser->state() == LongPress::Failed && recogniser->view() &&
+            recogniser->view()->acceptsGestures())
+            showTipp();
         return;
     case LongPress::Ended:
         break;
@@ -95,6 +103,13 @@ void Kulso::LPKapuk(LongPress* recogniser) {
     else
         myTimer2 = ctx.scheduler().after(Kapu2HoldTime, ended);
     JsonHttp::send(ctx.link, commands::gate(first ? 1 : 2));
+}
+
+void Kulso::showTipp() {
+    KapuTipp->setHidden(false);
+    tippTimer =
+        ScopedTimer(context().scheduler(),
+                    context().scheduler().after(KapuTippInterval, [this] { KapuTipp->setHidden(true); }));
 }
 
 void Kulso::gateHoldEnded(Button* gate, TimerId& holdTimer) {

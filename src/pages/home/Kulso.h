@@ -19,6 +19,8 @@ class Kulso : public ControlPage {
     OTTHON_OUTLET(Button, Kapu1)
     OTTHON_OUTLET(Button, Kapu2)
     OTTHON_OUTLET(Label, KulsoHead)
+    // After a press too short to open a gate: how long to hold.
+    OTTHON_OUTLET(Label, KapuTipp)
     OTTHON_OUTLET(ActivityIndicator, KulsoSpiner)
     // The gates' recognisers are made when the page loads; they are not outlets.
     Q_PROPERTY(otthon::LongPress* LPG_Kapu1 MEMBER LPG_Kapu1 CONSTANT)
@@ -29,6 +31,7 @@ public:
     static constexpr int Kapu1HoldTime = 3;
     static constexpr int Kapu2HoldTime = 5;
     static constexpr double KapuAllowableMovement = 20.0;
+    static constexpr double KapuTippInterval = 3.0;
 
     explicit Kulso(PageContext& context, QObject* parent = nullptr);
 
@@ -44,9 +47,13 @@ public:
     LongPress* LPG_Kapu1 = nullptr;
     LongPress* LPG_Kapu2 = nullptr;
 
+protected:
+    QList<Label*> valueLabels() const override { return {KulsoTmpLabel, KulsoHumLabel, KulsoLegnyomas}; }
+
 private:
     void gateHoldEnded(Button* gate, TimerId& holdTimer);
     LongPress* makeRecogniser(Button* gate);
+    void showTipp();
 
     QString Lakat1Be;
     QString Lakat1Ki;
@@ -54,6 +61,7 @@ private:
     QString Lakat2Ki;
     TimerId myTimer = 0;
     TimerId myTimer2 = 0;
+    ScopedTimer tippTimer;
 };
 
 } // namespace otthon

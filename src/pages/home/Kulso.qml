@@ -52,6 +52,13 @@ Item {
         textColor: "#7CFC00"
     }
 
+    ElementLabel {
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: gates.top
+        anchors.bottomMargin: 24
+        element: scene.page ? scene.page.KapuTipp : null
+    }
+
     Row {
         id: gates
         x: (scene.wide ? scene.width * 3 / 4 : scene.width / 2) - width / 2
@@ -62,16 +69,20 @@ Item {
             width: scene.gateSize
             height: scene.gateSize
             element: scene.page ? scene.page.Kapu1 : null
+            holdGesture: scene.page ? scene.page.LPG_Kapu1 : null
         }
         ImageButton {
             width: scene.gateSize
             height: scene.gateSize
             element: scene.page ? scene.page.Kapu2 : null
+            holdGesture: scene.page ? scene.page.LPG_Kapu2 : null
         }
     }
 
     Spinner {
-        anchors.centerIn: parent
+        anchors.top: gates.bottom
+        anchors.topMargin: 8
+        anchors.horizontalCenter: gates.horizontalCenter
         element: scene.page ? scene.page.KulsoSpiner : null
     }
 

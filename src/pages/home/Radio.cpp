@@ -9,6 +9,16 @@ namespace otthon {
 namespace {
 // The volume sign after the number.
 constexpr char16_t VolumeSign = u'⁒';
+
+// The station the controller says is playing (its index wraps over the list, as the wheel's rows do).
+QString nowPlaying(const StatusModel& m) {
+    if (m.RadioBe == 0)
+        return QStringLiteral("A rádió ki van kapcsolva");
+    const qsizetype n = m.RadioAdoLista.size();
+    if (n == 0)
+        return QStringLiteral("A rádió szól");
+    return QStringLiteral("Most szól: ") + m.RadioAdoLista.at((m.RadioAdo % n + n) % n);
+}
 } // namespace
 
 Radio::Radio(PageContext& context, QObject* parent) : ControlPage(context, QStringLiteral("Rádió"), parent) {
@@ -57,6 +67,7 @@ void Radio::INIT() {
     context().state.RadioAdoText = selectedStation();
     // A volume of 0 shows its digit too.
     RadioVolume->setText(u' ' + QString::number(m.RadioHangero) + VolumeSign);
+    RadioMost->setText(nowPlaying(m));
     if (m.RadioBe == 0 && m.Connected)
         RadioStop->setEnabled(false);
     // Without stations there is nothing to play.

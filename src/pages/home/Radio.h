@@ -20,6 +20,8 @@ class Radio : public ControlPage {
     OTTHON_OUTLET_ALIAS(RadioPicker, RadioAdok)
     OTTHON_OUTLET(Slider, RadioSlider)
     OTTHON_OUTLET(Label, RadioVolume)
+    // The station playing, or that the radio is off.
+    OTTHON_OUTLET(Label, RadioMost)
     OTTHON_OUTLET(Button, RadioUp)
     OTTHON_OUTLET(Button, RadioDown)
     OTTHON_OUTLET(Button, RadioPlay)
@@ -61,6 +63,7 @@ public:
     void didSelectRow();
 
 protected:
+    QList<Label*> valueLabels() const override { return {RadioVolume, RadioMost}; }
     bool* readyFlag() override { return &context().state.RadioReady; }
     QList<ViewElement*> gatedControls() const override;
     QList<ViewElement*> touchLockedControls() const override;

@@ -64,6 +64,13 @@ Item {
         }
     }
 
+    // Which station plays, over the play and stop buttons.
+    ElementLabel {
+        x: playing.x + (playing.width - width) / 2
+        y: playing.y - height - 12
+        element: scene.page ? scene.page.RadioMost : null
+    }
+
     Grid {
         id: playing
         columns: scene.wide ? 1 : 2
@@ -86,7 +93,9 @@ Item {
     }
 
     Spinner {
-        anchors.centerIn: parent
+        anchors.top: playing.bottom
+        anchors.topMargin: 8
+        anchors.horizontalCenter: playing.horizontalCenter
         element: scene.page ? scene.page.RadioIndicator : null
     }
 

@@ -58,6 +58,7 @@ public:
     void alertViewClickedButtonAtIndex(int buttonIndex);
 
 protected:
+    QList<Label*> valueLabels() const override { return {TmpDB, ParaDB, TmpTxt}; }
     bool* readyFlag() override { return &(context().state.*twin_.ready); }
     QList<ViewElement*> gatedControls() const override;
     QString formCommand() override;

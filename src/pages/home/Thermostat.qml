@@ -73,6 +73,7 @@ Item {
             }
         }
         TextButton {
+            id: setButton
             anchors.horizontalCenter: parent.horizontalCenter
             width: 180
             element: scene.page ? scene.page.TmpBtn : null
@@ -115,8 +116,10 @@ Item {
         }
     }
 
+    // Beside the set button, which sits in the controls' column.
     Spinner {
-        anchors.centerIn: parent
+        x: controls.x + setButton.x + setButton.width + 12
+        y: controls.y + setButton.y + (setButton.height - height) / 2
         element: scene.page ? scene.page.Spiner : null
     }
 

@@ -37,6 +37,7 @@ public:
     void MedenceOnOffAction() { beallitas(); }
 
 protected:
+    QList<Label*> valueLabels() const override { return {MedenceTMP}; }
     bool refreshWaitsForCommand() const override { return false; }
     bool* readyFlag() override { return &context().state.MedenceReady; }
     QList<ViewElement*> gatedControls() const override {

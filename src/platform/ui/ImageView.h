@@ -4,10 +4,11 @@
 
 namespace otthon {
 
-// A picture, by resource name.
+// A picture, by resource name, with an optional one-line caption under it.
 class ImageView : public ViewElement {
     Q_OBJECT
     Q_PROPERTY(QString image READ image NOTIFY imageChanged)
+    Q_PROPERTY(QString caption READ caption NOTIFY captionChanged)
 
 public:
     using ViewElement::ViewElement;
@@ -17,12 +18,16 @@ public:
 
     QString image() const { return image_; }
     void setImage(const QString& resourceName);
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
 
 signals:
     void imageChanged();
+    void captionChanged();
 
 private:
     QString image_;
+    QString caption_;
 };
 
 } // namespace otthon

@@ -4,10 +4,12 @@
 
 namespace otthon {
 
-// A text. A disabled label draws its text greyed.
+// A text. A disabled label draws its text greyed; a stale one (a value the controller has not confirmed
+// lately) dimmed.
 class Label : public ViewElement {
     Q_OBJECT
     Q_PROPERTY(QString text READ text NOTIFY textChanged)
+    Q_PROPERTY(bool stale READ isStale NOTIFY staleChanged)
 
 public:
     using ViewElement::ViewElement;
@@ -17,12 +19,16 @@ public:
 
     QString text() const { return text_; }
     void setText(const QString& text);
+    bool isStale() const { return stale_; }
+    void setStale(bool stale);
 
 signals:
     void textChanged();
+    void staleChanged();
 
 private:
     QString text_;
+    bool stale_ = false;
 };
 
 } // namespace otthon

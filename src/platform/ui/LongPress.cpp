@@ -24,6 +24,7 @@ bool LongPress::touchDown(QPointF point) {
     start_ = point;
     state_ = Possible;
     timer_ = ScopedTimer(scheduler_, scheduler_.after(minimumDuration_, [this] { recognize(); }));
+    emit holdingChanged();
     return true;
 }
 
@@ -78,6 +79,7 @@ void LongPress::viewGateChanged() {
 void LongPress::finish(State state) {
     timer_ = ScopedTimer();
     state_ = state;
+    emit holdingChanged();
     emit stateChanged(state_);
 }
 

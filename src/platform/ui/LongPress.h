@@ -22,6 +22,10 @@ class ViewElement;
 class LongPress : public QObject {
     Q_OBJECT
     Q_PROPERTY(State state READ state NOTIFY stateChanged)
+    // A finger is down on a press that has not failed: what a view shows as the hold filling up.
+    Q_PROPERTY(bool holding READ isHolding NOTIFY holdingChanged)
+    // Set before the view shows.
+    Q_PROPERTY(double minimumDuration READ minimumDuration CONSTANT)
 
 public:
     enum State { Possible, Began, Changed, Ended, Cancelled, Failed };
@@ -33,6 +37,7 @@ public:
     // The element the recogniser is attached to; null only while that element is being destroyed.
     ViewElement* view() const { return view_; }
     State state() const { return state_; }
+    bool isHolding() const { return fingerDown_ && state_ != Failed; }
     // Seconds; 0.5 unless set.
     double minimumDuration() const { return minimumDuration_; }
     void setMinimumDuration(double seconds) { minimumDuration_ = seconds; }
@@ -50,6 +55,7 @@ public:
 
 signals:
     void stateChanged(otthon::LongPress::State state);
+    void holdingChanged();
 
 private:
     friend class ViewElement;
