@@ -52,10 +52,11 @@ Item {
         textColor: "#7CFC00"
     }
 
+    // The hint after a short tap stands where the OK does, over the gates (on its side, clear of the readings).
     ElementLabel {
-        anchors.horizontalCenter: parent.horizontalCenter
+        x: Math.max(8, Math.min(scene.width - width - 8, gates.x + (gates.width - width) / 2))
         anchors.bottom: gates.top
-        anchors.bottomMargin: 24
+        anchors.bottomMargin: scene.wide ? 4 : 24
         element: scene.page ? scene.page.KapuTipp : null
     }
 

@@ -22,8 +22,9 @@ Item {
         anchors.leftMargin: 20
         anchors.right: scene.wide ? playing.left : volume.left
         anchors.rightMargin: 12
-        anchors.verticalCenter: volume.verticalCenter
-        height: Math.min(260, volume.height)
+        // On its side the wheel takes the height under the station that plays, down to the page dots.
+        y: scene.wide ? nowPlaying.y + nowPlaying.height + 4 : volume.y + (volume.height - height) / 2
+        height: scene.wide ? Math.min(260, scene.height - y - 36) : Math.min(260, volume.height)
         element: scene.page ? scene.page.RadioAdok : null
     }
 
@@ -64,10 +65,11 @@ Item {
         }
     }
 
-    // Which station plays, over the play and stop buttons.
+    // Which station plays: over the play and stop buttons, or on its side over the wheel.
     ElementLabel {
-        x: playing.x + (playing.width - width) / 2
-        y: playing.y - height - 12
+        id: nowPlaying
+        x: scene.wide ? 20 + (playing.x - 32 - width) / 2 : playing.x + (playing.width - width) / 2
+        y: scene.wide ? 68 : playing.y - height - 12
         element: scene.page ? scene.page.RadioMost : null
     }
 
