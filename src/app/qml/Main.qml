@@ -71,6 +71,8 @@ ApplicationWindow {
         Keys.onSpacePressed: window.settings.show()
         Keys.onReturnPressed: window.settings.show()
         Keys.onEnterPressed: window.settings.show()
+        // The arrows turn the pages from here too, as from the page's own controls.
+        Keys.forwardTo: [underDialog]
 
         ArtImage {
             anchors.centerIn: parent
