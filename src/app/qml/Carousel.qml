@@ -17,6 +17,8 @@ Item {
         id: view
         anchors.fill: parent
         currentIndex: 0
+        // Not a stop of its own for Tab: the first Tab goes to the page's first control.
+        activeFocusOnTab: false
         // The arrow keys turn pages through the root screen (Main), never through the view alone.
         Component.onCompleted: contentItem.keyNavigationEnabled = false
 
