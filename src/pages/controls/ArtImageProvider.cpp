@@ -6,6 +6,7 @@
 #include <QMutexLocker>
 
 #include <algorithm>
+#include <utility>
 
 namespace otthon {
 
@@ -76,10 +77,11 @@ QImage ArtImageProvider::requestImage(const QString& id, QSize* size, const QSiz
         QMutexLocker lock(&mutex_);
         image = ahead_.take(id);
     }
-    const int ratio = ratioFor(image.isNull() ? ownSize(id) : image.size(), requestedSize);
-    if (image.isNull() || ratio > 1)
-        image = read(id, ratio);
-    if (image.isNull() && ratio > 1)
+    // A larger size replaces what was read ahead; without one, the picture at its own size does.
+    if (const int ratio = ratioFor(image.isNull() ? ownSize(id) : image.size(), requestedSize); ratio > 1)
+        if (QImage larger = read(id, ratio); !larger.isNull())
+            image = std::move(larger);
+    if (image.isNull())
         image = read(id);
     if (size)
         *size = image.size();

@@ -18,7 +18,7 @@ Kulso::Kulso(PageContext& context, QObject* parent) : ControlPage(context, QStri
     // Texts that come from the layout.
     KulsoHead->setText(QStringLiteral("Külső"));
     OKLabel->setText(QStringLiteral("OK"));
-    KapuTipp->setText(QStringLiteral("Tartsa nyomva 2 másodpercig"));
+    KapuTipp->setText(QStringLiteral("Tartsa nyomva %1 másodpercig").arg(KapuPressDuration));
 }
 
 void Kulso::viewDidLoad() {

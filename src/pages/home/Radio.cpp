@@ -10,14 +10,20 @@ namespace {
 // The volume sign after the number.
 constexpr char16_t VolumeSign = u'⁒';
 
-// The station the controller says is playing (its index wraps over the list, as the wheel's rows do).
+// The list entry a station index stands for: an index beyond the list wraps as the wheel's rows do.
+// Remainders keep every step within range, whatever the controller sent.
+qint64 stationEntry(qint64 station, qsizetype n) {
+    return (station % n + n) % n;
+}
+
+// The station the controller says is playing.
 QString nowPlaying(const StatusModel& m) {
     if (m.RadioBe == 0)
         return QStringLiteral("A rádió ki van kapcsolva");
     const qsizetype n = m.RadioAdoLista.size();
     if (n == 0)
         return QStringLiteral("A rádió szól");
-    return QStringLiteral("Most szól: ") + m.RadioAdoLista.at((m.RadioAdo % n + n) % n);
+    return QStringLiteral("Most szól: ") + m.RadioAdoLista.at(stationEntry(m.RadioAdo, n));
 }
 } // namespace
 
@@ -97,9 +103,8 @@ void Radio::showEditedVolume() {
 int Radio::rowOfStation(qint64 station, qsizetype n) {
     if (n <= 0)
         return -1;
-    // Row r shows entry r mod n. An index beyond the list wraps as the rows do. Remainders keep every step
-    // within range, whatever the controller sent.
-    const qint64 entry = (station % n + n) % n;
+    // Row r shows entry r mod n.
+    const qint64 entry = stationEntry(station, n);
     const qint64 fromMiddle = WheelMiddle + ((entry - WheelMiddle % n) % n + n) % n;
     if (fromMiddle < WheelRows)
         return int(fromMiddle);
