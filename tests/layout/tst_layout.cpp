@@ -2,6 +2,7 @@
 #include "link/ModelCopy.h"
 #include "support/SampleReply.h"
 
+#include <QAccessible>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -39,6 +40,13 @@ QRectF textRect(const QQuickItem* text) {
     return text->mapRectToScene(QRectF(x, 0, width, text->height()));
 }
 
+// The element an item shows, else its kind and text.
+QString describe(const QQuickItem* item) {
+    const auto* element = item->property("element").value<QObject*>();
+    return element ? element->objectName()
+                   : item->metaObject()->className() + QLatin1Char(' ') + item->property("text").toString();
+}
+
 // Walks the visible items, each seen through the clipping items above it; a control counts as one piece, with
 // the texts in it.
 void survey(QQuickItem* item, QRectF clip, qreal opacity, Survey& found, bool inControl = false) {
@@ -51,8 +59,17 @@ void survey(QQuickItem* item, QRectF clip, qreal opacity, Survey& found, bool in
     bool control = false;
     for (const char* kind : {"QQuickAbstractButton", "QQuickSlider", "QQuickTumbler", "QQuickMouseArea"})
         control = control || item->inherits(kind);
-    if (control && !inControl && !(rect & clip).isEmpty())
+    if (control && !inControl && !(rect & clip).isEmpty()) {
         found.controls.append({item, rect, clip});
+        // Whatever a finger can use, a key reaches (it takes the Tab focus, or sits in something that does),
+        // and a screen reader can name.
+        QQuickItem* keyed = item;
+        while (keyed && !keyed->activeFocusOnTab())
+            keyed = keyed->parentItem();
+        QAccessibleInterface* spoken = keyed ? QAccessible::queryAccessibleInterface(keyed) : nullptr;
+        if (item->isEnabled() && (!spoken || spoken->text(QAccessible::Name).trimmed().isEmpty()))
+            found.faults.append(describe(item) + QStringLiteral(" has no key or no spoken name"));
+    }
     const auto* element = item->property("element").value<QObject*>();
     if (element && element->objectName() == QLatin1String("ConnectionImage"))
         found.covers.append(rect);
@@ -65,13 +82,6 @@ void survey(QQuickItem* item, QRectF clip, qreal opacity, Survey& found, bool in
         found.texts.append({item, textRect(item), clip});
     for (QQuickItem* child : item->childItems())
         survey(child, clip, opacity, found, inControl || control);
-}
-
-// The element an item shows, else its kind and text.
-QString describe(const QQuickItem* item) {
-    const auto* element = item->property("element").value<QObject*>();
-    return element ? element->objectName()
-                   : item->metaObject()->className() + QLatin1Char(' ') + item->property("text").toString();
 }
 
 } // namespace
@@ -90,7 +100,7 @@ private slots:
 
     // Shown as the window shows it, with the link up and then down: no two controls that take touches on top
     // of each other, none under the no-connection picture or the window's settings gear, nothing cut off by
-    // the window, and every text whole.
+    // the window, every text whole, and every control reached by a key and named for a screen reader.
     void everySceneFitsEverySize() {
         QFETCH(QString, identifier);
         QFETCH(QSize, size);

@@ -4,8 +4,6 @@
 #include "pages/home/Kulso.h"
 #include "support/SampleReply.h"
 
-#include <QAccessible>
-
 using namespace otthon;
 using namespace otthon::testing;
 
@@ -61,50 +59,6 @@ private slots:
         QVERIFY(!hint->isVisible());
         QTest::keyRelease(&scene.view, Qt::Key_Space);
         QCOMPARE(h.sent(), QStringList{"?dt=kapu:K1"});
-    }
-
-    // Whatever a finger can use, a key reaches (it takes the Tab focus, or sits in something that does), and
-    // a screen reader can name.
-    void everyControlHasANameAndAKey_data() {
-        QTest::addColumn<QString>("identifier");
-        QTest::addColumn<int>("controls");
-        const std::pair<const char*, int> screens[] = {{"Külső", 2},        {"Nappali", 5}, {"Háló", 5},
-                                                       {"Medence", 3},      {"Öntöző", 3},  {"Rádió", 6},
-                                                       {"MedenceTabla", 3}, {"medence", 4}, {"OntozoKiBe", 8},
-                                                       {"OntozoTable", 3},  {"ontozo", 5}};
-        for (auto [id, controls] : screens)
-            QTest::newRow(id) << QString::fromUtf8(id) << controls;
-    }
-    void everyControlHasANameAndAKey() {
-        QFETCH(QString, identifier);
-        QFETCH(int, controls);
-        PageHarness h;
-        poll(h, true);
-        std::unique_ptr<Screen> page = h.navigation.instantiate(identifier);
-        page->loadViewIfNeeded();
-        SceneView scene(*page);
-        QVERIFY(QTest::qWaitForWindowExposed(&scene.view));
-        QVERIFY(QQuickTest::qWaitForPolish(&scene.view));
-        int named = 0;
-        QList<QQuickItem*> pending{scene.view.rootObject()};
-        while (!pending.isEmpty()) {
-            QQuickItem* item = pending.takeFirst();
-            if (!item->isVisible())
-                continue;
-            pending.append(item->childItems());
-            const QByteArray what = item->metaObject()->className();
-            if (item->activeFocusOnTab()) {
-                QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(item);
-                QVERIFY2(spoken && !spoken->text(QAccessible::Name).trimmed().isEmpty(), what);
-                ++named;
-            } else if (item->inherits("QQuickMouseArea") && item->isEnabled()) {
-                QQuickItem* up = item;
-                while (up && !up->activeFocusOnTab())
-                    up = up->parentItem();
-                QVERIFY2(up, what + " under no control that takes the focus");
-            }
-        }
-        QVERIFY2(named >= controls, qPrintable(QString::number(named)));
     }
 };
 
