@@ -2,6 +2,7 @@
 // against the bare JSON parse that it cannot avoid. Run a Release build: bench_pipeline [rounds]
 #include "Bench.h"
 
+#include "link/LinkEvents.h"
 #include "link/ModelCopy.h"
 #include "link/StatusModel.h"
 #include "platform/VirtualScheduler.h"
@@ -22,7 +23,8 @@ void measure(const char* name, const QByteArray& bytes, int rounds, int iteratio
     testing::FakeHttpTransport transport;
     AlertCenter alerts;
     VirtualScheduler scheduler;
-    const Link link{model, transport, alerts, scheduler};
+    LinkEvents events;
+    const Link link{model, transport, alerts, scheduler, events};
     volatile qsizetype sink = 0;
     const auto bare = [&](int) { sink = sink + QJsonDocument::fromJson(bytes).array().size(); };
     // What the channel does with a finished body: decode, keep, mark the link up, copy (Feltoltes).

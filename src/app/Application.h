@@ -48,6 +48,8 @@ public:
     Navigation& navigation() { return session_->navigation(); }
     Scheduler& scheduler() { return scheduler_; }
     const QStringList& sent() const { return session_->sent(); }
+    // The link runs on the built-in substitute controller.
+    bool isDemo() const { return settingsSheet_.isDemo(); }
     QQuickWindow* window() const;
     // The screen on top: a pushed sub-screen, or else the carousel's current page.
     Screen* topScreen();

@@ -250,6 +250,7 @@ Automation::Answer Automation::state(const QJsonObject&) {
         {"alert", app_.alerts().describeTop()},
         {"model", modelToJson(app_.state().model)},
         {"time", app_.scheduler().now()},
+        {"demo", app_.isDemo()},
     });
 }
 

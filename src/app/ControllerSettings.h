@@ -27,6 +27,8 @@ class ControllerSettings : public QObject {
     Q_PROPERTY(bool testing READ isTesting NOTIFY changed)
     // The status tells of success.
     Q_PROPERTY(bool works READ works NOTIFY changed)
+    // The link runs on the built-in substitute controller: every screen says so.
+    Q_PROPERTY(bool demo READ isDemo NOTIFY changed)
 
 public:
     // The saved base URL; empty when none is saved, or what is saved is no usable base URL.
@@ -44,6 +46,7 @@ public:
     QString status() const { return status_; }
     bool isTesting() const { return probe_.isRunning(); }
     bool works() const { return works_; }
+    bool isDemo() const { return demo_; }
 
     // The link now uses `baseUrl`; `demo` when that is the built-in substitute controller.
     void setCurrent(const QString& baseUrl, bool demo);

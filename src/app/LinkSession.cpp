@@ -9,8 +9,8 @@ LinkSession::LinkSession(const QString& baseUrl, Scheduler& scheduler, HttpTrans
                          AlertPort& alerts)
     : scheduler_(scheduler), exchanges_(transport), transport_(exchanges_, baseUrl), alerts_(alerts),
       navigation_(scheduler_),
-      state_(baseUrl), context_{state_, Link{state_.model, transport_, alerts_, scheduler_}, notifications_,
-                                navigation_},
+      state_(baseUrl), context_{state_, Link{state_.model, transport_, alerts_, scheduler_, events_},
+                                notifications_, navigation_},
       root_(context_) {
     registerPages(navigation_, context_);
 }

@@ -2,6 +2,7 @@
 
 #include "app/RecordingTransport.h"
 #include "app/RootViewController.h"
+#include "link/LinkEvents.h"
 #include "pages/AppState.h"
 #include "pages/PageContext.h"
 #include "platform/AlertScope.h"
@@ -44,6 +45,7 @@ private:
     NotificationCenter notifications_;
     Navigation navigation_;
     AppState state_;
+    LinkEvents events_;
     PageContext context_;
     RootViewController root_;
 };

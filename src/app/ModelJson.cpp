@@ -21,7 +21,7 @@ QJsonObject modelToJson(const StatusModel& m) {
     return {
         {"StatusDocument", reply ? QJsonValue(*reply) : QJsonValue()},
         {"Connected", m.Connected},
-        {"CommandInFlight", m.CommandInFlight},
+        {"CommandInFlight", m.CommandInFlight()},
         {"ReplyCount", qint64(m.ReplyCount)},
         {"BaseUrl", m.BaseUrl},
         {"PollInterval", StatusModel::PollInterval},

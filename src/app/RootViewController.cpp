@@ -2,6 +2,7 @@
 
 #include "app/ChoiceLists.h"
 #include "link/JsonHttp.h"
+#include "link/LinkEvents.h"
 #include "platform/ui/Navigation.h"
 #include "platform/ui/Screen.h"
 
@@ -30,12 +31,22 @@ void RootViewController::viewDidLoad() {
     Scheduler& scheduler = context_.scheduler();
     refTimer =
         ScopedTimer(scheduler, scheduler.start(StatusModel::PollInterval, true, [this] { reftimer(); }));
+    // The first values are asked for at once, and a command's result as soon as its hold ends.
+    connect(&context_.link.events, &LinkEvents::commandSettled, this, &RootViewController::tolt);
+    tolt();
 }
 
 void RootViewController::tolt() {
-    if (context_.model().CommandInFlight)
+    if (context_.model().CommandSettling)
         return;
     JsonHttp::send(context_.link, QString());
+}
+
+void RootViewController::leavePage() {
+    // Neither a draft nor a command of the page left behind holds the link any more.
+    StatusModel& model = context_.model();
+    model.Draft = false;
+    model.CommandSettling = false;
 }
 
 Screen* RootViewController::viewControllerAtIndex(quint64 index) {
@@ -58,7 +69,7 @@ Screen* RootViewController::pageViewControllerBefore(Screen* current) {
     const int i = indexOf(current);
     if (i <= 0)
         return nullptr;
-    context_.model().CommandInFlight = false;
+    leavePage();
     return viewControllerAtIndex(quint64(i - 1));
 }
 
@@ -66,7 +77,7 @@ Screen* RootViewController::pageViewControllerAfter(Screen* current) {
     const int i = indexOf(current);
     if (i < 0 || i == int(contentPageRestorationIDs().size()) - 1)
         return nullptr;
-    context_.model().CommandInFlight = false;
+    leavePage();
     return viewControllerAtIndex(quint64(i + 1));
 }
 

@@ -12,7 +12,9 @@ namespace otthon {
 
 // The root screen: a carousel of six pages that the user swipes through, and the status poll. Pages are made
 // fresh from their identifiers whenever the carousel needs one and discarded when it lets them go; handing
-// out a neighbour clears CommandInFlight, also for a swipe the user abandons.
+// out a neighbour clears CommandInFlight (the draft and the settling command), also for a swipe the user
+// abandons. The first poll leaves at start, then one every PollInterval and one whenever a command's hold
+// ends; none leaves while a command settles.
 class RootViewController : public QObject {
     Q_OBJECT
     Q_PROPERTY(int currentIndex READ currentIndex NOTIFY pagesChanged)
@@ -25,11 +27,13 @@ public:
     ~RootViewController() override;
 
     const QStringList& contentPageRestorationIDs();
-    // Start-up: choice lists, the first page, the poll timer.
+    // Start-up: choice lists, the first page, the poll timer and the first poll.
     void viewDidLoad();
     void reftimer() { tolt(); }
     // The status poll: an empty command, unless a command is settling.
     void tolt();
+    // The user leaves the page on screen: its draft and its settling command end.
+    void leavePage();
 
     Screen* viewControllerAtIndex(quint64 index);
     // The carousel's data source; nullptr at either end (no wrap) and for a page it does not know.

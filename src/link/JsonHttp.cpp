@@ -1,5 +1,6 @@
 #include "link/JsonHttp.h"
 
+#include "link/LinkEvents.h"
 #include "link/LinkLog.h"
 #include "link/ModelCopy.h"
 #include "link/StatusModel.h"
@@ -10,8 +11,10 @@
 
 namespace otthon {
 
-void JsonHttp::send(Link link, const QString& command) {
-    std::make_shared<JsonHttp>(link)->CommonMethod(command);
+void JsonHttp::send(Link link, const QString& command, Ended ended) {
+    const auto exchange = std::make_shared<JsonHttp>(link);
+    exchange->ended_ = std::move(ended);
+    exchange->CommonMethod(command);
 }
 
 void JsonHttp::CommonMethod(const QString& command) {
@@ -22,6 +25,7 @@ void JsonHttp::AsyncTovren(const QString& command) {
     // Each handler holds this exchange, so it lives until the transport has made its last call.
     auto self = shared_from_this();
     command_ = command;
+    number_ = link_.model.Exchanges.begin(!command.isEmpty());
     const QUrl url(link_.model.BaseUrl + command, QUrl::StrictMode);
     if (!url.isValid()) {
         // Nothing can be sent; report it like a failed exchange, but never within the sender's own call.
@@ -72,25 +76,47 @@ void JsonHttp::didFinishLoading() {
         didFail(QStringLiteral("the reply is not a status document"));
         return;
     }
-    if (!link_.model.LinkFailure.isEmpty()) {
-        qCInfo(lcLink) << "the controller answers again";
-        link_.model.LinkFailure.clear();
+    StatusModel& model = link_.model;
+    if (model.Exchanges.decides(number_)) {
+        if (!model.LinkFailure.isEmpty()) {
+            qCInfo(lcLink) << "the controller answers again";
+            model.LinkFailure.clear();
+        }
+        model.Connected = true;
     }
-    link_.model.StatusDocument = std::move(reply);
-    link_.model.Connected = true;
-    link_.model.LastReply = QDateTime::currentDateTime();
-    Feltoltes();
+    // A reply that an exchange sent later has overtaken says nothing new: what it holds is older.
+    if (model.Exchanges.takes(number_, command_.isEmpty())) {
+        model.Exchanges.take(number_);
+        model.StatusDocument = std::move(reply);
+        model.LastReply = QDateTime::currentDateTime();
+        Feltoltes();
+    }
+    end(true);
 }
 
 void JsonHttp::didFail(const QString& reason) {
     deadline_.stop();
-    link_.model.Connected = false;
+    StatusModel& model = link_.model;
     // Every failed command is logged; a failed poll when the reason is news, not every 3 s.
-    if (!command_.isEmpty() || reason != link_.model.LinkFailure)
+    if (!command_.isEmpty() || reason != model.LinkFailure)
         qCInfo(lcLink).noquote() << (command_.isEmpty() ? QStringLiteral("status poll")
                                                         : QStringLiteral("command ") + command_)
                                  << "failed:" << reason;
-    link_.model.LinkFailure = reason;
+    // A late failure of an older exchange does not mark the link down once a newer one has answered.
+    if (model.Exchanges.decides(number_)) {
+        model.Connected = false;
+        model.LinkFailure = reason;
+    }
+    // Failing polls show as the no-connection picture; a command the user gave is told at once.
+    if (!command_.isEmpty())
+        showBriefly(link_.alerts, link_.scheduler, QString::fromUtf16(UndeliveredText));
+    end(false);
+}
+
+void JsonHttp::end(bool answered) {
+    if (const Ended ended = std::exchange(ended_, Ended()))
+        ended(answered);
+    emit link_.events.exchangeEnded();
 }
 
 void JsonHttp::Feltoltes() {

@@ -7,13 +7,19 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace otthon {
 
-// One exchange with the controller: GET BaseUrl + command, then the reply replaces StatusDocument, marks the
-// link up and is copied into the model (Feltoltes). A sender makes one, calls CommonMethod and drops it; the
-// pending exchange keeps it alive until its last callback.
+// One exchange with the controller: GET BaseUrl + command, then the reply replaces StatusDocument and is
+// copied into the model (Feltoltes). A sender makes one, calls CommonMethod and drops it; the pending
+// exchange keeps it alive until its last callback.
+//
+// Exchanges are numbered as they leave. A reply is taken only when it is newer than every reply taken before
+// and, for a poll, when no command left after the poll; the newest exchange to end says whether the link is
+// up. A command that cannot be delivered is told with a short alert; its optimistic values give way to the
+// controller's at the next reply. Every ending is told through the link's events.
 //
 // An exchange that has not ended Timeout after it began, however steadily its bytes come, or whose reply
 // grows past MaxReplyBytes, is cancelled there and then and counts as failed; what it had received is let go.
@@ -23,10 +29,15 @@ public:
     // No status document comes near this (the largest are tens of KiB).
     static constexpr qsizetype MaxReplyBytes = 4 * 1024 * 1024;
 
+    // Told once, when the exchange has ended: whether the controller answered with a status document.
+    using Ended = std::function<void(bool answered)>;
+    // What an undelivered command's alert says.
+    static constexpr char16_t UndeliveredText[] = u"A parancsot nem sikerült elküldeni!";
+
     explicit JsonHttp(Link link) : link_(link) {}
 
     // Make, send, drop: what every sender does.
-    static void send(Link link, const QString& command);
+    static void send(Link link, const QString& command, Ended ended = {});
 
     void CommonMethod(const QString& command);
 
@@ -37,11 +48,15 @@ private:
     void didFinishLoading();
     void didFail(const QString& reason);
     void Feltoltes();
+    // Tells the sender and the screens, once.
+    void end(bool answered);
     // Ends the exchange before the transport does: the connection is let go and the link counts as down.
     void giveUp(const QString& reason);
 
     Link link_;
     QString command_;
+    quint64 number_ = 0;
+    Ended ended_;
     QByteArray responseData_;
     ExchangeId exchange_ = 0;
     ScopedTimer deadline_;

@@ -105,9 +105,11 @@ void alertRefusedSetting(const StatusTree& reply, AlertPort& alerts, Scheduler& 
     if (!status.isString() || status.toString() != QLatin1String("HIBA"))
         return;
     const QString setting = shownName(textOf(reply.at(kErrorReport, 1)));
-    const AlertId id = alerts.show(
-        AlertSpec{QString(), QStringLiteral("Sikertelen ") + setting + QStringLiteral(" beállitas!"),
-                  QStringList(), nullptr});
+    showBriefly(alerts, scheduler, QStringLiteral("Sikertelen ") + setting + QStringLiteral(" beállitas!"));
+}
+
+void showBriefly(AlertPort& alerts, Scheduler& scheduler, const QString& message) {
+    const AlertId id = alerts.show(AlertSpec{QString(), message, QStringList(), nullptr});
     AlertPort* port = &alerts;
     scheduler.after(kAlertSeconds, [port, id] { port->dismiss(id, 0); });
 }
@@ -115,8 +117,7 @@ void alertRefusedSetting(const StatusTree& reply, AlertPort& alerts, Scheduler& 
 void applyReply(const Link& link) {
     const StatusTree& reply = link.model.StatusDocument;
     ++link.model.ReplyCount;
-    if (!link.model.CommandInFlight)
-        copyReplyIntoModel(reply, link.model);
+    copyReplyIntoModel(reply, link.model);
     alertRefusedSetting(reply, link.alerts, link.scheduler);
 }
 

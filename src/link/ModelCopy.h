@@ -2,6 +2,8 @@
 
 #include "link/Link.h"
 
+#include <QString>
+
 namespace otthon {
 
 class StatusTree;
@@ -11,12 +13,15 @@ class StatusTree;
 // 0, flags false.
 void copyReplyIntoModel(const StatusTree& reply, StatusModel& model);
 
+// Shows `message` without title or buttons and closes it 2.0 s later.
+void showBriefly(AlertPort& alerts, Scheduler& scheduler, const QString& message);
+
 // When the reply reports a refused setting, shows "Sikertelen <setting> beállitas!" without title or buttons
 // and closes it 2.0 s later. A setting name longer than 64 characters is cut to 63 and an ellipsis.
 void alertRefusedSetting(const StatusTree& reply, AlertPort& alerts, Scheduler& scheduler);
 
-// Feltoltes: what every decoded reply goes through once StatusDocument holds it: the reply is counted, then
-// copied (skipped while a command is in flight), then a refused setting is alerted (always).
+// Feltoltes: what every reply taken goes through once StatusDocument holds it: the reply is counted and
+// copied, then a refused setting is alerted.
 void applyReply(const Link& link);
 
 } // namespace otthon

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/ExchangeOrder.h"
 #include "link/StatusTree.h"
 
 #include <QDateTime>
@@ -16,28 +17,35 @@ struct StatusModel {
     explicit StatusModel(QString baseUrl) : BaseUrl(std::move(baseUrl)) {}
 
     // Link state.
-    StatusTree StatusDocument;    // latest reply, kept whole; absent until the first reply
-    bool Connected = false;       // a reply has been received; false after a request failed
-    bool CommandInFlight = false; // a command is settling, or the user is adjusting a value
-    quint64 ReplyCount = 0;       // replies decoded so far: tells a screen that a new one has come
+    StatusTree StatusDocument;    // the newest reply taken, kept whole; absent until the first
+    bool Connected = false;       // the newest exchange that has ended brought a status document
+    bool CommandSettling = false; // a command was sent and its hold has not ended: the poll waits
+    bool Draft = false;           // the user is adjusting a value on screen that has not been sent
+    ExchangeOrder Exchanges;      // which replies may still be taken, and which outcome says the link is up
+    quint64 ReplyCount = 0;       // replies taken so far: tells a screen that a new one has come
     QString LinkFailure;          // why the last exchange failed, as logged; empty once a reply has come
-    QDateTime LastReply;          // local time the last reply was decoded; invalid before the first
+    QDateTime LastReply;          // local time the last reply was taken; invalid before the first
     const QString BaseUrl;        // every request is BaseUrl followed by a command
     static constexpr double PollInterval = 3.0;
     static constexpr double PageRefreshInterval = 3.0;
 
-    // Sensor values as the controller sends them (a text, or whatever JSON value stands there; undefined when
-    // the reply lacked the position).
-    QJsonValue HaloTmp{QStringLiteral("0.0")};
-    QJsonValue HaloHum{QStringLiteral("0.0")};
-    QJsonValue NappaliTmp{QStringLiteral("0.0")};
-    QJsonValue NappaliHum{QStringLiteral("0.0")};
-    QJsonValue KulsoTmp{QStringLiteral("0.0")};
-    QJsonValue KulsoHum{QStringLiteral("0.0")};
-    QJsonValue KulsoNyomas{QStringLiteral("0.0")};
-    QJsonValue MedenceHomerseklet{QStringLiteral("0.0")};
+    // A command is settling, or a draft is on screen.
+    bool CommandInFlight() const { return CommandSettling || Draft; }
+    // Whether any reply has been taken: before the first, no value of the controller's is known.
+    bool Known() const { return ReplyCount > 0; }
 
-    // Switch states and settings.
+    // Sensor values as the controller sends them (a text, or whatever JSON value stands there; undefined
+    // before the first reply and when the reply lacked the position).
+    QJsonValue HaloTmp{QJsonValue::Undefined};
+    QJsonValue HaloHum{QJsonValue::Undefined};
+    QJsonValue NappaliTmp{QJsonValue::Undefined};
+    QJsonValue NappaliHum{QJsonValue::Undefined};
+    QJsonValue KulsoTmp{QJsonValue::Undefined};
+    QJsonValue KulsoHum{QJsonValue::Undefined};
+    QJsonValue KulsoNyomas{QJsonValue::Undefined};
+    QJsonValue MedenceHomerseklet{QJsonValue::Undefined};
+
+    // Switch states and settings; what they hold before the first reply is no one's word (see Known).
     bool Rain = false;
     bool Kapu1Lakat = true;
     bool Kapu2Lakat = false;

@@ -1,51 +1,44 @@
 #include "pages/ControlPage.h"
 
 #include "link/JsonHttp.h"
+#include "link/LinkEvents.h"
+#include "pages/ConnectionImage.h"
 #include "platform/ui/ViewElement.h"
 
 #include <QPointer>
 
 namespace otthon {
 
-ControlPage::ControlPage(PageContext& context, const QString& restorationIdentifier, QObject* parent,
-                         Connection connection)
-    : Screen(restorationIdentifier, parent),
-      ConnectionImage(connection == Connection::Shown
-                          ? makeOutlet<ImageView>(QStringLiteral("ConnectionImage"))
-                          : nullptr),
-      context_(context) {
-    if (ConnectionImage)
-        ConnectionImage->setImage(QString::fromLatin1(NoConnectionImage));
-}
-
-QString ControlPage::lastReplyText(const QDateTime& lastReply, const QDateTime& now) {
-    if (!lastReply.isValid())
-        return QStringLiteral("Még nincs adat");
-    const QString format =
-        lastReply.date() == now.date() ? QStringLiteral("HH:mm") : QStringLiteral("MM.dd. HH:mm");
-    return QStringLiteral("Utolsó adat: ") + lastReply.toString(format);
+ControlPage::ControlPage(PageContext& context, const QString& restorationIdentifier, QObject* parent)
+    : Screen(restorationIdentifier, parent), ConnectionImage(makeConnectionImage(*this)), context_(context) {
+    otthon::showConnection(ConnectionImage, context.model());
+    connect(&context.link.events, &LinkEvents::exchangeEnded, this, &ControlPage::linkChanged);
 }
 
 void ControlPage::showConnection() {
-    if (!ConnectionImage)
-        return;
-    const bool stale = !model().Connected;
-    ConnectionImage->setHidden(!stale);
-    ConnectionImage->setCaption(stale ? lastReplyText(model().LastReply, QDateTime::currentDateTime())
-                                      : QString());
-    for (Label* value : valueLabels())
-        value->setStale(stale);
+    otthon::showConnection(ConnectionImage, model(), valueLabels());
 }
 
 void ControlPage::startRefreshTimer() {
+    redraws_ = true;
     refTimer = ScopedTimer(context_.scheduler(), context_.scheduler().start(StatusModel::PageRefreshInterval,
                                                                             true, [this] { rtimer(); }));
 }
 
+void ControlPage::linkChanged() {
+    if (redraws_)
+        rtimer();
+    else
+        showConnection();
+}
+
 void ControlPage::rtimer() {
-    if (refreshWaitsForCommand() && model().CommandInFlight)
-        return;
     INIT();
+    if (isHolding() && redrawKeepsHold()) {
+        SET();
+        if (spinner_)
+            spinner_->startAnimating();
+    }
 }
 
 void ControlPage::beallitas() {
@@ -54,7 +47,7 @@ void ControlPage::beallitas() {
     if (bool* ready = readyFlag())
         *ready = false;
     const QString command = formCommand();
-    model().CommandInFlight = true;
+    beginSettling(model());
     writeOptimistic();
     JsonHttp::send(context_.link, command);
     SET();
@@ -71,19 +64,18 @@ void ControlPage::startHold() {
 }
 
 void ControlPage::startHoldTimer() {
+    context_.scheduler().invalidate(timer);
     QPointer<ControlPage> page(this);
-    PageContext& context = context_;
+    const Link link = context_.link;
     bool* ready = readyFlag();
-    const bool clearsCommand = holdEndClearsCommand();
-    timer = context.scheduler().after(HoldInterval, [page, &context, ready, clearsCommand] {
+    timer = context_.scheduler().after(HoldInterval, [page, link, ready] {
         if (page) {
             page->updateActivityIndicator();
             return;
         }
         if (ready)
             *ready = true;
-        if (clearsCommand)
-            context.model().CommandInFlight = false;
+        endSettling(link);
     });
 }
 
@@ -97,14 +89,14 @@ void ControlPage::SET() {
 
 void ControlPage::updateActivityIndicator() {
     context_.scheduler().invalidate(timer);
+    timer = 0;
     if (bool* ready = readyFlag())
         *ready = true;
-    if (holdEndClearsCommand())
-        model().CommandInFlight = false;
     SET();
     afterHold();
     if (spinner_)
         spinner_->stopAnimating();
+    endSettling(context_.link);
 }
 
 } // namespace otthon

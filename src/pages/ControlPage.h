@@ -14,32 +14,30 @@ namespace otthon {
 
 class ViewElement;
 
-// The blocks every control page is built from: the background, the display half (INIT on a 3 s refresh
-// timer), the apply half (beallitas, SET, updateActivityIndicator: send, lock the controls for a 3 s hold)
-// and the busy and connection indication. A page states only its own values and controls.
+// The blocks every control page is built from: the background, the display half (INIT whenever an exchange
+// with the controller has ended, and on a 3 s refresh timer), the apply half (beallitas, SET,
+// updateActivityIndicator: send, lock the controls for a 3 s hold) and the busy and connection indication. A
+// page states only its own values and controls.
+//
+// A redraw during a hold shows the newest values and keeps the hold's lock. While a draft is on screen (the
+// user adjusts a value without sending it), a page redraws everything but the controls of the draft.
 class ControlPage : public Screen {
     Q_OBJECT
     Q_PROPERTY(otthon::ImageView* ConnectionImage READ connectionImage CONSTANT)
 
 public:
     static constexpr double HoldInterval = 3.0;
-    static constexpr char NoConnectionImage[] = "nincs_kapcsolat.png";
     // Head labels sit on the platform's dark grey at 0.8 alpha.
     static QColor headBackground() { return QColor::fromRgbF(1.0 / 3.0, 1.0 / 3.0, 1.0 / 3.0, 0.8); }
-    // The caption under the no-connection picture: when the last reply came ("Utolsó adat: 14:05").
-    static QString lastReplyText(const QDateTime& lastReply, const QDateTime& now);
 
-    // A page without the connection indication has no ConnectionImage (null).
-    enum class Connection { Shown, NotShown };
-    ControlPage(PageContext& context, const QString& restorationIdentifier, QObject* parent = nullptr,
-                Connection connection = Connection::Shown);
+    ControlPage(PageContext& context, const QString& restorationIdentifier, QObject* parent = nullptr);
 
     ImageView* connectionImage() const { return ConnectionImage; }
     ImageView* const ConnectionImage;
 
     // Redraws the page from the status model.
     virtual void INIT() = 0;
-    // One refresh tick: INIT, unless the page waits while a command is settling.
+    // One redraw: INIT, and during a hold the controls stay locked.
     void rtimer();
     // Sends the page's command and starts the hold.
     virtual void beallitas();
@@ -51,13 +49,17 @@ public:
 
     TimerId holdTimer() const { return timer; }
     // A page the carousel lets go stops redrawing; hold timers still run out.
-    void viewWillDisappear() override { refTimer.stop(); }
+    void viewWillDisappear() override {
+        refTimer.stop();
+        redraws_ = false;
+    }
 
 protected:
     StatusModel& model() const { return context_.model(); }
     PageContext& context() const { return context_; }
 
-    // Setup steps shared by the pages: the refresh timer and the background.
+    // Setup steps shared by the pages: the redraws (on every exchange's end and the refresh timer) and the
+    // background. A page without them keeps only its ConnectionImage current.
     void startRefreshTimer();
     void drawBackground() { setBackground(Hatterkep); }
     // Head labels and similar decoration.
@@ -70,9 +72,8 @@ protected:
     virtual QList<Label*> valueLabels() const { return {}; }
 
     // What a page with the apply half tells the blocks.
-    virtual bool refreshWaitsForCommand() const { return true; }
-    // The end of a hold clears CommandInFlight, unless the page leaves that to others.
-    virtual bool holdEndClearsCommand() const { return true; }
+    // Whether a redraw during the hold locks the controls again (the pool page's lets them be).
+    virtual bool redrawKeepsHold() const { return true; }
     virtual bool* readyFlag() { return nullptr; }
     // Controls whose enabled state SET sets, in order; then those whose touch it locks instead.
     virtual QList<ViewElement*> gatedControls() const { return {}; }
@@ -82,8 +83,9 @@ protected:
     virtual void writeOptimistic() {}
 
     // The hold: spinner on, ready flag down, controls locked, and a 3 s timer that ends it. The timer still
-    // does its process-wide part (ready flag, CommandInFlight) when the page is gone by then.
+    // does its process-wide part (ready flag, the settling command, the poll) when the page is gone by then.
     void startHold();
+    bool isHolding() const { return timer != 0; }
     // The radio page redraws at the end of its hold.
     virtual void afterHold() {}
 
@@ -92,10 +94,12 @@ protected:
 
 private:
     void startHoldTimer();
+    void linkChanged();
 
     PageContext& context_;
     ActivityIndicator* spinner_ = nullptr;
     ScopedTimer refTimer;
+    bool redraws_ = false;
 };
 
 } // namespace otthon

@@ -28,18 +28,23 @@ private slots:
         QCOMPARE(c.root.currentIndex(), 5);
     }
 
-    void pollsEveryThreeSecondsUnlessACommandSettles() {
+    // The first poll leaves at start, then one every 3 s; none while a command settles (a draft holds none),
+    // and one at once when the command's hold ends.
+    void pollsAtStartEveryThreeSecondsAndWhenAHoldEnds() {
         Carousel c;
-        c.h.scheduler.advance(2.99);
-        QCOMPARE(c.h.transport.count(), 0);
-        c.h.scheduler.advance(0.01);
         QCOMPARE(c.h.sent(), QStringList{""});
-        c.h.model().CommandInFlight = true;
-        c.h.scheduler.advance(6.0);
+        c.h.scheduler.advance(2.99);
         QCOMPARE(c.h.transport.count(), 1);
-        c.h.model().CommandInFlight = false;
+        c.h.scheduler.advance(0.01);
+        QCOMPARE(c.h.transport.count(), 2);
+        beginSettling(c.h.model());
+        c.h.scheduler.advance(6.0);
+        QCOMPARE(c.h.transport.count(), 2);
+        c.h.model().Draft = true;
+        endSettling(c.h.context.link);
+        QCOMPARE(c.h.transport.count(), 3);
         c.h.scheduler.advance(3.0);
-        QCOMPARE(c.h.sent(), (QStringList{"", ""}));
+        QCOMPARE(c.h.sent(), (QStringList{"", "", "", ""}));
     }
 
     // A flick followed at once by another: each drag begins before the last one settled, on the page that one
@@ -47,9 +52,11 @@ private slots:
     // Each neighbour handed out ends the wait for a command's reply.
     void pagesNotShownAreLetGo() {
         Carousel c;
-        c.h.model().CommandInFlight = true;
+        c.h.transport.fail(0); // the first poll, and its deadline, are over
+        beginSettling(c.h.model());
+        c.h.model().Draft = true;
         c.root.beginSwipe();
-        QVERIFY(!c.h.model().CommandInFlight);
+        QVERIFY(!c.h.model().CommandInFlight());
         for (int shown : {1, 2, 7, 3, 2, 3}) // 7: not a page it made; the carousel stays where it is
             c.root.beginSwipe(shown);
         c.root.endSwipe(4);

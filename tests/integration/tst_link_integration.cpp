@@ -2,6 +2,7 @@
 // request channel (JsonHttp over QtHttpTransport) against the substitute controller.
 #include "link/Commands.h"
 #include "link/JsonHttp.h"
+#include "link/LinkEvents.h"
 #include "link/StatusModel.h"
 #include "platform/QtHttpTransport.h"
 #include "platform/QtScheduler.h"
@@ -80,13 +81,14 @@ class LinkIntegrationTest : public QObject {
     QtScheduler scheduler;
     QtHttpTransport http;
     AlertCenter alerts;
+    LinkEvents events;
     std::unique_ptr<StatusModel> model;
 
     // Sends a command with the controller's next reply spoilt as told, and waits until the controller has it.
     bool send(const QString& command, sim::FaultKind fault = sim::FaultKind::None) {
         server.controller().pushFault(fault);
         const std::size_t received = server.controller().log().size();
-        JsonHttp::send(Link{*model, http, alerts, scheduler}, command);
+        JsonHttp::send(Link{*model, http, alerts, scheduler, events}, command);
         return QTest::qWaitFor([&] { return server.controller().log().size() > received; }, 5000);
     }
     bool connectedBecomes(bool connected) {

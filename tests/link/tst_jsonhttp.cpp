@@ -1,10 +1,12 @@
 #include "link/JsonHttp.h"
+#include "link/LinkEvents.h"
 #include "link/StatusModel.h"
 #include "platform/VirtualScheduler.h"
 #include "platform/ui/AlertCenter.h"
 #include "support/FakeHttpTransport.h"
 #include "support/SampleReply.h"
 
+#include <QJsonObject>
 #include <QTest>
 
 #include <memory>
@@ -20,10 +22,11 @@ class JsonHttpTest : public QObject {
     VirtualScheduler scheduler;
     AlertCenter alerts;
     FakeHttpTransport transport;
+    LinkEvents events;
 
     // Sends as every sender does (make, send, drop), and watches the exchange.
     std::weak_ptr<JsonHttp> send(const QString& command = QString()) {
-        auto exchange = std::make_shared<JsonHttp>(Link{*model, transport, alerts, scheduler});
+        auto exchange = std::make_shared<JsonHttp>(Link{*model, transport, alerts, scheduler, events});
         exchange->CommonMethod(command);
         return exchange;
     }
@@ -48,8 +51,7 @@ private slots:
         transport.reply(0, sampleReplyBytes());
     }
 
-    // Overlapping exchanges each keep the bytes that followed their own latest response head; the one that
-    // finishes last sets the model.
+    // Overlapping exchanges each keep the bytes that followed their own latest response head.
     void overlappingExchanges() {
         send();
         send();
@@ -63,10 +65,88 @@ private slots:
         transport.deliver(2, second.left(30));
         transport.deliver(1, first.mid(20));
         transport.deliver(2, second.mid(30));
-        transport.finish(2);
-        QCOMPARE(outsideTemperature(), QStringLiteral("2.0"));
         transport.finish(1);
         QCOMPARE(outsideTemperature(), QStringLiteral("1.0"));
+        transport.finish(2);
+        QCOMPARE(outsideTemperature(), QStringLiteral("2.0"));
+    }
+
+    // Replies may come in any order; an older one never undoes a newer one. `sent`: a poll (p) or a command
+    // (c) per exchange after the first poll; `ends`: exchange number and how it ends ("+" a reply whose
+    // outside temperature is the exchange's number, "-" a failure), in the order they end; then the outside
+    // temperature and the link's state after each ending.
+    void newestStateWins_data() {
+        QTest::addColumn<QString>("sent");
+        QTest::addColumn<QString>("ends");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("older poll answers last") << "pp"
+                                                 << "2+ 1+"
+                                                 << "2 up, 2 up";
+        QTest::addRow("poll that left before a command") << "pc"
+                                                         << "1+ 2+"
+                                                         << "8.3 up, 2 up";
+        QTest::addRow("command's own reply, then the older poll") << "pc"
+                                                                  << "2+ 1+"
+                                                                  << "2 up, 2 up";
+        QTest::addRow("poll after a command") << "cp"
+                                              << "2+ 1+"
+                                              << "2 up, 2 up";
+        QTest::addRow("newer command") << "cc"
+                                       << "2+ 1+"
+                                       << "2 up, 2 up";
+        QTest::addRow("late failure after a newer reply") << "pp"
+                                                          << "2+ 1-"
+                                                          << "2 up, 2 up";
+        QTest::addRow("late reply after a newer failure") << "pp"
+                                                          << "2- 1+"
+                                                          << "8.3 down, 1 down";
+        QTest::addRow("failure, then a newer reply") << "pp"
+                                                     << "1- 2+"
+                                                     << "8.3 down, 2 up";
+    }
+    void newestStateWins() {
+        QFETCH(QString, sent);
+        QFETCH(QString, ends);
+        QFETCH(QString, shown);
+        for (QChar kind : sent)
+            send(kind == u'c' ? QStringLiteral("?dt=kapu:K1") : QString());
+        QStringList seen;
+        for (const QString& end : ends.split(u' ')) {
+            const int exchange = end.left(1).toInt();
+            if (end.endsWith(u'+'))
+                transport.reply(exchange, sampleReplyBytes().replace("8.3", QByteArray::number(exchange)));
+            else
+                transport.fail(exchange);
+            seen.append(outsideTemperature() +
+                        (model->Connected ? QStringLiteral(" up") : QStringLiteral(" down")));
+        }
+        QCOMPARE(seen.join(QStringLiteral(", ")), shown);
+    }
+
+    // A command that is not delivered is told at once, for 2 s; a failing poll is not (the picture says it).
+    void undeliveredCommandIsTold_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("refused");
+        QTest::addRow("command refused") << "?dt=kapu:K1" << true;
+        QTest::addRow("command answered with no document") << "?dt=kapu:K1" << false;
+        QTest::addRow("poll") << "" << true;
+    }
+    void undeliveredCommandIsTold() {
+        QFETCH(QString, command);
+        QFETCH(bool, refused);
+        bool answered = true;
+        JsonHttp::send(Link{*model, transport, alerts, scheduler, events}, command,
+                       [&answered](bool ok) { answered = ok; });
+        if (refused)
+            transport.fail(1);
+        else
+            transport.reply(1, "<html>500</html>");
+        QVERIFY(!answered);
+        const QJsonValue alert = alerts.describeTop();
+        QCOMPARE(alert.toObject().value("message").toString(),
+                 command.isEmpty() ? QString() : QStringLiteral("A parancsot nem sikerült elküldeni!"));
+        scheduler.advance(2.0);
+        QVERIFY(alerts.describeTop().isNull());
     }
 
     // A body that is not a status document counts as a failure.

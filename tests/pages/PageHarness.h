@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ChoiceLists.h"
+#include "link/LinkEvents.h"
 #include "pages/PageContext.h"
 #include "pages/PageRegistry.h"
 #include "platform/VirtualScheduler.h"
@@ -27,15 +28,21 @@ struct PageHarness {
     NotificationCenter notifications;
     Navigation navigation{scheduler};
     AppState state{QString::fromLatin1(Base)};
-    PageContext context{state, Link{state.model, transport, alerts, scheduler}, notifications, navigation};
+    LinkEvents events;
+    PageContext context{state, Link{state.model, transport, alerts, scheduler, events}, notifications,
+                        navigation};
 
     explicit PageHarness(bool connected = false) {
         buildChoiceLists(state.model);
         registerPages(navigation, context);
+        // Connected: a reply has come, so the model's values are the controller's word.
         state.model.Connected = connected;
+        state.model.ReplyCount = connected ? 1 : 0;
     }
 
     StatusModel& model() { return state.model; }
+    // The link's state changed without an exchange of the test's: the screens follow as after one.
+    void linkChanged() { emit events.exchangeEnded(); }
 
     // Every command sent so far, in order ("" for a poll).
     QStringList sent() const {

@@ -3,6 +3,7 @@
 #include "pages/home/Kulso.h"
 #include "pages/home/Nappali.h"
 #include "pages/home/Radio.h"
+#include "support/SampleReply.h"
 
 #include <QtTest>
 
@@ -82,6 +83,7 @@ private slots:
                 cancelled ? gate->touchCancel() : void(gate->touchUp());
                 QVERIFY(page->OKLabel->isHidden());
             }
+            h.transport.reply(h.transport.count() - 1, sampleReplyBytes()); // the controller takes it
             h.scheduler.advance(hold - 0.01);
             QVERIFY(!gate->isEnabled());
             h.scheduler.advance(0.01);
@@ -112,7 +114,7 @@ private slots:
         QVERIFY(edit == "plus"    ? page.PluszBtn->tap()
                 : edit == "minus" ? page.MinuszBtn->tap()
                                   : page.TmpSlider->slide(edit.toDouble()));
-        QCOMPARE(r.h.model().CommandInFlight, sent >= 0);
+        QCOMPARE(r.h.model().CommandInFlight(), sent >= 0);
         QCOMPARE(page.TmpTxt->text(), QStringLiteral(" %1 °C ").arg(sent >= 0 ? sent : start));
         if (sent < 0)
             return;
@@ -132,10 +134,10 @@ private slots:
         r.page.reset();
         r.h.scheduler.advance(3.0);
         QVERIFY(r.ready());
-        QVERIFY(!r.h.model().CommandInFlight);
-        r.h.model().CommandInFlight = true;
+        QVERIFY(!r.h.model().CommandInFlight());
+        r.h.model().Draft = true;
         QVERIFY(r.h.alerts.press(1));
-        QVERIFY(!r.h.model().CommandInFlight);
+        QVERIFY(!r.h.model().CommandInFlight());
         QCOMPARE(r.h.sent().size(), 1);
     }
 

@@ -60,14 +60,14 @@ private slots:
         QQuickItem* wheel = scene.control(page->RadioAdok);
         QTRY_COMPARE(wheel->property("currentIndex").toInt(), 602);
 
-        QVERIFY(!h.model().CommandInFlight);
+        QVERIFY(!h.model().CommandInFlight());
         // Dragged up by about two rows, the wheel comes to rest further down the list.
         const QPoint centre = wheel->mapToScene(QPointF(wheel->width() / 2, wheel->height() / 2)).toPoint();
         QTest::mousePress(&scene.view, Qt::LeftButton, {}, centre);
         for (int dy = 10; dy <= 120; dy += 10)
             QTest::mouseMove(&scene.view, centre - QPoint(0, dy), 20);
         QTest::mouseRelease(&scene.view, Qt::LeftButton, {}, centre - QPoint(0, 120), 20);
-        QTRY_VERIFY(h.model().CommandInFlight);
+        QTRY_VERIFY(h.model().CommandInFlight());
         const int row = wheel->property("currentIndex").toInt();
         QVERIFY2(row > 602, qPrintable(QString::number(row)));
         QCOMPARE(page->RadioAdok->selectedRow(), row);

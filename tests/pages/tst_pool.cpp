@@ -133,7 +133,7 @@ private slots:
         QVERIFY(!editor->wheel(SlotPart::Hour)->isInteractive());
         editor->beallitas();
         QVERIFY(h.sent().isEmpty());
-        QVERIFY(!h.model().CommandInFlight);
+        QVERIFY(!h.model().CommandInFlight());
         for (Picker* wheel : {editor->wheel(SlotPart::Hour), editor->wheel(SlotPart::Duration)})
             QVERIFY(wheel->selectedRow() >= 599 && wheel->selectedRow() < 659);
     }

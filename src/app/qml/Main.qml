@@ -89,6 +89,29 @@ ApplicationWindow {
         FocusFrame {}
     }
 
+    // On the built-in substitute controller every page and sub-screen says so, lest its household be taken
+    // for the user's own.
+    Rectangle {
+        objectName: "demoMark"
+        visible: window.settings.demo
+        anchors.left: parent.left
+        anchors.bottom: parent.bottom
+        anchors.leftMargin: 8
+        anchors.bottomMargin: 8
+        width: demoText.implicitWidth + 16
+        height: demoText.implicitHeight + 6
+        radius: height / 2
+        color: Qt.rgba(0.55, 0.2, 0, 0.85)
+        Text {
+            id: demoText
+            anchors.centerIn: parent
+            text: "Bemutató"
+            color: "white"
+            font.pixelSize: 13
+            font.bold: true
+        }
+    }
+
     // Loaded the first time it opens, like the alert dialog below.
     Loader {
         id: settingsSheet

@@ -58,6 +58,17 @@ Item {
                     verticalAlignment: Text.AlignVCenter
                 }
             }
+
+            // While the link is down, the no-connection picture sits in the bar, clear of the window's gear.
+            ConnectionBadge {
+                anchors.right: parent.right
+                anchors.rightMargin: 56
+                anchors.verticalCenter: parent.verticalCenter
+                width: 40
+                height: 40
+                captionBeside: true
+                element: holder.page ? holder.page.outlet("ConnectionImage") : null
+            }
         }
     }
 

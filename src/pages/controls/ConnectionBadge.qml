@@ -2,11 +2,12 @@ import QtQuick
 import Otthon.Controls
 
 // The no-connection picture, shown while the link to the controller is down, with its caption under it
-// (when the last reply came).
+// (when the last reply came), or to its left where a bar leaves no room below.
 ArtImage {
     id: badge
 
     property QtObject element: null
+    property bool captionBeside: false
 
     width: 72
     height: 72
@@ -14,9 +15,8 @@ ArtImage {
     name: element ? element.image : ""
 
     Rectangle {
-        anchors.top: parent.bottom
-        anchors.right: parent.right
-        anchors.topMargin: 2
+        x: badge.captionBeside ? -width - 6 : badge.width - width
+        y: badge.captionBeside ? (badge.height - height) / 2 : badge.height + 2
         width: caption.implicitWidth + 12
         height: caption.implicitHeight + 6
         radius: 4

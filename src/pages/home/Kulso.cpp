@@ -26,6 +26,8 @@ void Kulso::viewDidLoad() {
     Lakat1Ki = QStringLiteral("lakat1ki.png");
     Lakat2Be = QStringLiteral("lakatbe2.png");
     Lakat2Ki = QStringLiteral("lakat2ki.png");
+    Lakat1 = QString::fromLatin1(Kapu1Unknown);
+    Lakat2 = QString::fromLatin1(Kapu2Unknown);
     INIT();
     KulsoHead->setBackgroundColor(headBackground());
     OKLabel->setHidden(true);
@@ -54,11 +56,13 @@ void Kulso::INIT() {
                            QStringLiteral(" %  "));
     KulsoLegnyomas->setText(QStringLiteral(" Légnyomas ") + sensorText(m.KulsoNyomas) +
                             QStringLiteral(" hPa  "));
-    Kapu1->setImage(m.Kapu1Lakat ? Lakat1Be : Lakat1Ki);
-    Kapu2->setImage(m.Kapu2Lakat ? Lakat2Be : Lakat2Ki);
+    // Before the first reply a gate is neither open nor locked.
+    Kapu1->setImage(!m.Known() ? Lakat1 : m.Kapu1Lakat ? Lakat1Be : Lakat1Ki);
+    Kapu2->setImage(!m.Known() ? Lakat2 : m.Kapu2Lakat ? Lakat2Be : Lakat2Ki);
     showConnection();
-    Kapu1->setEnabled(m.Connected);
-    Kapu2->setEnabled(m.Connected);
+    // A gate whose command is settling stays locked until its hold ends.
+    Kapu1->setEnabled(m.Connected && myTimer == 0);
+    Kapu2->setEnabled(m.Connected && myTimer2 == 0);
     KulsoHumLabel->setHidden(true);
 }
 
@@ -84,16 +88,16 @@ void Kulso::LPKapuk(LongPress* recogniser) {
         return;
     }
     OKLabel->setHidden(true);
-    model().CommandInFlight = true;
+    beginSettling(model());
     KulsoSpiner->startAnimating();
     const bool first = recogniser->view() && recogniser->view()->tag() == Kapu1Tag;
     Button* gate = first ? Kapu1 : Kapu2;
     gate->setEnabled(false);
     QPointer<Kulso> page(this);
     PageContext& ctx = context();
-    auto ended = [page, &ctx, first] {
+    auto ended = [page, link = ctx.link, first] {
         if (!page) {
-            ctx.model().CommandInFlight = false;
+            endSettling(link);
             return;
         }
         first ? page->Kapu1timer() : page->Kapu2timer();
@@ -113,11 +117,12 @@ void Kulso::showTipp() {
 }
 
 void Kulso::gateHoldEnded(Button* gate, TimerId& holdTimer) {
-    gate->setEnabled(true);
     context().scheduler().invalidate(holdTimer);
     holdTimer = 0;
-    model().CommandInFlight = false;
-    KulsoSpiner->stopAnimating();
+    gate->setEnabled(model().Connected);
+    if (myTimer == 0 && myTimer2 == 0)
+        KulsoSpiner->stopAnimating();
+    endSettling(context().link);
 }
 
 void Kulso::Kapu1timer() {

@@ -32,6 +32,9 @@ public:
     static constexpr int Kapu2HoldTime = 5;
     static constexpr double KapuAllowableMovement = 20.0;
     static constexpr double KapuTippInterval = 3.0;
+    // The gates' pictures before the first reply: neither open nor locked.
+    static constexpr char Kapu1Unknown[] = "lakat1.png";
+    static constexpr char Kapu2Unknown[] = "lakat2.png";
 
     explicit Kulso(PageContext& context, QObject* parent = nullptr);
 
@@ -59,6 +62,8 @@ private:
     QString Lakat1Ki;
     QString Lakat2Be;
     QString Lakat2Ki;
+    QString Lakat1;
+    QString Lakat2;
     TimerId myTimer = 0;
     TimerId myTimer2 = 0;
     ScopedTimer tippTimer;

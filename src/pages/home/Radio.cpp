@@ -18,6 +18,8 @@ qint64 stationEntry(qint64 station, qsizetype n) {
 
 // The station the controller says is playing.
 QString nowPlaying(const StatusModel& m) {
+    if (!m.Known())
+        return QString();
     if (m.RadioBe == 0)
         return QStringLiteral("A rádió ki van kapcsolva");
     const qsizetype n = m.RadioAdoLista.size();
@@ -67,12 +69,16 @@ void Radio::INIT() {
         control->setEnabled(m.Connected);
     RadioAdok->setInteractive(m.Connected);
     RadioSlider->setInteractive(m.Connected);
-    RadioSlider->setValue(float(m.RadioHangero));
-    if (const int row = rowOfStation(m.RadioAdo, m.RadioAdoLista.size()); row >= 0)
-        RadioPicker->selectRow(row);
-    context().state.RadioAdoText = selectedStation();
-    // A volume of 0 shows its digit too.
-    RadioVolume->setText(u' ' + QString::number(m.RadioHangero) + VolumeSign);
+    // The station and the volume of a draft stay as the user set them until play or the page is left.
+    if (!m.Draft) {
+        RadioSlider->setValue(float(m.RadioHangero));
+        if (const int row = rowOfStation(m.RadioAdo, m.RadioAdoLista.size()); row >= 0)
+            RadioPicker->selectRow(row);
+        context().state.RadioAdoText = selectedStation();
+        // A volume of 0 shows its digit too.
+        RadioVolume->setText(u' ' + (m.Known() ? QString::number(m.RadioHangero) : QStringLiteral("–")) +
+                             VolumeSign);
+    }
     RadioMost->setText(nowPlaying(m));
     if (m.RadioBe == 0 && m.Connected)
         RadioStop->setEnabled(false);
@@ -85,14 +91,14 @@ void Radio::stepVolume(float delta) {
     const float value = RadioSlider->value();
     if (delta < 0 ? !(value > RadioSlider->minimum()) : !(value < RadioSlider->maximum()))
         return;
-    model().CommandInFlight = true;
+    model().Draft = true;
     RadioSlider->setValue(value + delta);
     showEditedVolume();
     RadioSliderVolume();
 }
 
 void Radio::RadioSliderVolume() {
-    model().CommandInFlight = true;
+    model().Draft = true;
     showEditedVolume();
 }
 
@@ -128,14 +134,14 @@ QString Radio::selectedStation() const {
 }
 
 void Radio::didSelectRow() {
-    model().CommandInFlight = true;
+    model().Draft = true;
     context().state.RadioAdoText = selectedStation();
 }
 
 void Radio::PlayVolume() {
     StatusModel& m = model();
     const QString& station = context().state.RadioAdoText;
-    m.CommandInFlight = true;
+    beginSettling(m);
     const QString command = commands::radioOn(RadioSlider->value(), station);
     m.RadioHangero = qint64(RadioSlider->value());
     m.RadioAdo = station.toLongLong();
@@ -145,7 +151,7 @@ void Radio::PlayVolume() {
 }
 
 void Radio::Stop() {
-    model().CommandInFlight = true;
+    beginSettling(model());
     beallitas();
     JsonHttp::send(context().link, commands::radioOff());
     model().RadioBe = 0;

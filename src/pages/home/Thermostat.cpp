@@ -45,11 +45,14 @@ void Thermostat::viewDidLoad() {
 void Thermostat::INIT() {
     Hatterkep = twin_.background.toString();
     const StatusModel& m = model();
-    TmpTxt->setText(degrees(QString::number(m.*twin_.setTmp)));
+    // The setpoint and the mode of a draft stay as the user set them until they are sent or the page is left.
+    if (!m.Draft) {
+        TmpTxt->setText(degrees(m.Known() ? QString::number(m.*twin_.setTmp) : QStringLiteral("–")));
+        Futes->setOn(m.*twin_.futesBe);
+        TmpSlider->setValue(float(m.*twin_.setTmp));
+    }
     TmpDB->setText(QStringLiteral(" Hőmérséklet ") + sensorText(m.*twin_.tmp) + QStringLiteral(" °C "));
     ParaDB->setText(QStringLiteral(" Páratartalom ") + sensorText(m.*twin_.hum) + QStringLiteral(" % "));
-    Futes->setOn(m.*twin_.futesBe);
-    TmpSlider->setValue(float(m.*twin_.setTmp));
     Futes->setEnabled(m.Connected);
     showConnection();
     for (ViewElement* control : QList<ViewElement*>{TmpBtn, TmpSlider, TmpTxt, MinuszBtn, PluszBtn})
@@ -62,7 +65,7 @@ void Thermostat::step(float delta) {
     const float value = TmpSlider->value();
     if (delta < 0 ? !(value > TmpSlider->minimum()) : !(value < TmpSlider->maximum()))
         return;
-    model().CommandInFlight = true;
+    model().Draft = true;
     TmpSlider->setValue(value + delta);
     model().*twin_.setTmp = qint64(TmpSlider->value());
     Sliderchage();
@@ -77,12 +80,12 @@ void Thermostat::Plusz() {
 }
 
 void Thermostat::Sliderchage() {
-    model().CommandInFlight = true;
+    model().Draft = true;
     TmpTxt->setText(degrees(wholeText(TmpSlider->value())));
 }
 
 void Thermostat::Kapcsol() {
-    model().CommandInFlight = true;
+    model().Draft = true;
     switchText() = QString::fromUtf16(Futes->isOn() ? ToHeating : ToCooling);
     QPointer<Thermostat> page(this);
     StatusModel& shared = model();
@@ -94,7 +97,7 @@ void Thermostat::Kapcsol() {
             if (page)
                 page->alertViewClickedButtonAtIndex(buttonIndex);
             else
-                shared.CommandInFlight = false; // the page is gone: nothing to send, but the edit lock ends
+                shared.Draft = false; // the page is gone: nothing to send, but the draft ends
         },
     });
 }
@@ -104,7 +107,9 @@ void Thermostat::alertViewClickedButtonAtIndex(int buttonIndex) {
         beallitas();
     else
         Futes->setOn(switchText() != QStringView(ToHeating));
-    model().CommandInFlight = false;
+    // Answered either way: neither the draft nor the mode change holds the poll any longer.
+    model().Draft = false;
+    model().CommandSettling = false;
 }
 
 QList<ViewElement*> Thermostat::gatedControls() const {

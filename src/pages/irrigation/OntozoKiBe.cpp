@@ -12,7 +12,7 @@ bool isSwitchValue(const QJsonValue& value) {
 } // namespace
 
 OntozoKiBe::OntozoKiBe(PageContext& context, QObject* parent)
-    : ControlPage(context, QStringLiteral("OntozoKiBe"), parent, Connection::NotShown) {
+    : ControlPage(context, QStringLiteral("OntozoKiBe"), parent) {
     setSpinner(ZonaKiBeSpiner);
     // What the layout gives: the segments and the actions.
     for (SegmentedControl* control : {ZOsszes, ZMaster})

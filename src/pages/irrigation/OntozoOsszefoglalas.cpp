@@ -1,11 +1,15 @@
 #include "pages/irrigation/OntozoOsszefoglalas.h"
 
+#include "pages/ConnectionImage.h"
 #include "pages/irrigation/Overlaps.h"
 
 namespace otthon {
 
 OntozoOsszefoglalas::OntozoOsszefoglalas(PageContext& context, QObject* parent)
-    : Screen(QStringLiteral("OntozoOsszefoglalas"), parent), model_(context.model()) {}
+    : Screen(QStringLiteral("OntozoOsszefoglalas"), parent), model_(context.model()) {
+    ConnectionImage->setImage(QString::fromLatin1(NoConnectionImage));
+    followConnection(*this, ConnectionImage, context);
+}
 
 void OntozoOsszefoglalas::viewDidLoad() {
     setBackground(QStringLiteral("Aqua-Water-Drops.png"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/PageContext.h"
+#include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Screen.h"
 
@@ -12,6 +13,7 @@ namespace otthon {
 // each zone's scheduled minutes. Worked out once, when the screen loads.
 class OntozoOsszefoglalas : public Screen {
     Q_OBJECT
+    OTTHON_OUTLET(ImageView, ConnectionImage)
     OTTHON_OUTLET(Label, Utkozesduma)
     OTTHON_OUTLET(Label, Ontozoutkozes)
     OTTHON_OUTLET(Label, Z1nev)

@@ -29,9 +29,6 @@ public:
     }
     void viewDidLoad() override;
     void INIT() override;
-
-protected:
-    bool refreshWaitsForCommand() const override { return false; }
 };
 
 } // namespace otthon

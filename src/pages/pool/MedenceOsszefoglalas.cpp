@@ -1,12 +1,16 @@
 #include "pages/pool/MedenceOsszefoglalas.h"
 
 #include "link/WholeNumber.h"
+#include "pages/ConnectionImage.h"
 #include "pages/pool/PoolSchedule.h"
 
 namespace otthon {
 
 MedenceOsszefoglalas::MedenceOsszefoglalas(PageContext& context, QObject* parent)
-    : Screen(QStringLiteral("MedenceOsszefoglalas"), parent), model_(context.model()) {}
+    : Screen(QStringLiteral("MedenceOsszefoglalas"), parent), model_(context.model()) {
+    ConnectionImage->setImage(QString::fromLatin1(NoConnectionImage));
+    followConnection(*this, ConnectionImage, context);
+}
 
 float MedenceOsszefoglalas::total(const StatusTree& document) {
     float sum = 0.0f;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/PageContext.h"
+#include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Screen.h"
 
@@ -12,6 +13,7 @@ namespace otthon {
 // minutes suffice and 124 do not.
 class MedenceOsszefoglalas : public Screen {
     Q_OBJECT
+    OTTHON_OUTLET(ImageView, ConnectionImage)
     OTTHON_OUTLET(Label, Medenceosszefoglalas)
     OTTHON_OUTLET(Label, Megfeleles)
     OTTHON_OUTLET(Label, Perc)

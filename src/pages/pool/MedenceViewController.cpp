@@ -24,7 +24,7 @@ MedenceViewController::MedenceViewController(PageContext& context, QObject* pare
 void MedenceViewController::viewDidLoad() {
     INIT();
     startRefreshTimer();
-    MedenceOnOff->setSelectedIndex(model().MedenceBe ? 1 : 0);
+    MedenceOnOff->setSelectedIndex(model().Known() ? int(model().MedenceBe) : -1);
     drawBackground();
 }
 
@@ -34,6 +34,9 @@ void MedenceViewController::INIT() {
     MedenceTMP->setText(QStringLiteral(" Hőmérséklet ") + sensorText(m.MedenceHomerseklet) +
                         QStringLiteral(" °C "));
     showConnection();
+    // Opened before the first reply, the switch shows the circulation as soon as the controller tells it.
+    if (MedenceOnOff->selectedIndex() < 0 && m.Known())
+        MedenceOnOff->setSelectedIndex(int(m.MedenceBe));
     for (ViewElement* control : gatedControls())
         control->setEnabled(m.Connected);
     MedenceSpiner->stopAnimating();

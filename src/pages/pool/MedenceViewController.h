@@ -8,8 +8,9 @@
 namespace otthon {
 
 // The pool page: the water temperature, the circulation switched off or on with one command, and the buttons
-// to the schedule list and the circulation summary. Its refresh tick redraws also while a command is
-// settling, and the on/off control shows the model only when the page loads.
+// to the schedule list and the circulation summary. A redraw while a command is settling enables its controls
+// again, and the on/off control shows the model only when the page loads (or, opened before the first reply,
+// when the first comes).
 class MedenceViewController : public ControlPage {
     Q_OBJECT
     OTTHON_OUTLET(Label, MedenceTMP)
@@ -38,7 +39,7 @@ public:
 
 protected:
     QList<Label*> valueLabels() const override { return {MedenceTMP}; }
-    bool refreshWaitsForCommand() const override { return false; }
+    bool redrawKeepsHold() const override { return false; }
     bool* readyFlag() override { return &context().state.MedenceReady; }
     QList<ViewElement*> gatedControls() const override {
         return {MedenceOsszefoglalas, MedenceBeallitas, MedenceKiBe};

@@ -1,6 +1,8 @@
 #include "pages/schedule/ScheduleList.h"
 
 #include "link/JsonHttp.h"
+#include "link/LinkEvents.h"
+#include "pages/ConnectionImage.h"
 #include "platform/ui/Navigation.h"
 #include "platform/ui/NotificationCenter.h"
 
@@ -13,6 +15,7 @@ ScheduleList::ScheduleList(PageContext& context, const ScheduleListKind& kind, Q
     connect(EditSwitch, &Switch::toggledByUser, this, &ScheduleList::editSwitched);
     connect(List, &Table::rowSelected, this, &ScheduleList::didSelectRow);
     connect(List, &Table::rowCommitted, this, [this](int row, int style) { commitEditingStyle(style, row); });
+    ConnectionImage->setImage(QString::fromLatin1(NoConnectionImage));
 }
 
 void ScheduleList::viewDidLoad() {
@@ -28,6 +31,8 @@ void ScheduleList::viewDidLoad() {
     Scheduler& scheduler = context_.scheduler();
     refTimer = ScopedTimer(
         scheduler, scheduler.start(StatusModel::PageRefreshInterval, true, [this] { followReplies(); }));
+    followConnection(*this, ConnectionImage, context_);
+    connect(&context_.link.events, &LinkEvents::exchangeEnded, this, &ScheduleList::followReplies);
 }
 
 void ScheduleList::Init() {
@@ -132,8 +137,7 @@ void ScheduleList::commitEditingStyle(int style, int row) {
         const Slot added = Slot::placeholder(kind_.schedule.placeholderZone);
         rows_.append({kind_.rowText(row + 1, added, model), added, -1});
         changedHere_ = true;
-        model.CommandInFlight = true;
-        JsonHttp::send(context_.link, kind_.addCommand());
+        sendChange(kind_.addCommand());
         EditSwitch->setOn(false);
         setEditing(false);
         reloadData();
@@ -141,10 +145,20 @@ void ScheduleList::commitEditingStyle(int style, int row) {
                rows_.at(row).slot.isSendable()) {
         const Row deleted = rows_.takeAt(row);
         changedHere_ = true;
-        model.CommandInFlight = true;
-        JsonHttp::send(context_.link, kind_.deleteCommand(deleted.slot));
+        sendChange(kind_.deleteCommand(deleted.slot));
         reloadData();
     }
+}
+
+void ScheduleList::sendChange(const QString& command) {
+    const Link link = context_.link;
+    beginSettling(link.model);
+    // Not the list's own timer: the hold ends also when the list has gone.
+    const TimerId hold = link.scheduler.after(HoldInterval, [link] { endSettling(link); });
+    JsonHttp::send(link, command, [link, hold](bool) {
+        link.scheduler.invalidate(hold);
+        endSettling(link);
+    });
 }
 
 } // namespace otthon

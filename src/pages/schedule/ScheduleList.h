@@ -3,6 +3,7 @@
 #include "pages/PageContext.h"
 #include "pages/schedule/Slot.h"
 #include "platform/Scheduler.h"
+#include "platform/ui/ImageView.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Switch.h"
 #include "platform/ui/Table.h"
@@ -32,8 +33,10 @@ struct ScheduleListKind {
 //
 // Each row keeps the slot it was built from: a delete sends that slot's values, and the editor opens only on
 // the document row that holds the slot now, and only for a slot that may go into a command. The list is
-// rebuilt when the editor reports a change, and on its refresh tick when a reply has brought a schedule other
-// than the one it was built from, or any reply after a local add or delete; a rebuild keeps the edit mode.
+// rebuilt when the editor reports a change, and when a reply has brought a schedule other than the one it was
+// built from, or any reply after a local add or delete (looked at whenever an exchange ends, and on its
+// refresh tick); a rebuild keeps the edit mode. An add or a delete holds the poll until its reply comes, or
+// 3 s at the most.
 class ScheduleList : public Screen {
     Q_OBJECT
     // Set first: the outlets below are filed under the names it gives.
@@ -41,12 +44,14 @@ class ScheduleList : public Screen {
 
     OTTHON_NAMED_OUTLET(Switch, EditSwitch, kind_.editSwitch.toString())
     OTTHON_NAMED_OUTLET(Table, List, kind_.table.toString())
+    OTTHON_OUTLET(ImageView, ConnectionImage)
 
 public:
     static constexpr char16_t AddText[] = u"Új időpont hozzáadása";
     static constexpr char16_t CannotAddText[] = u"Időpont nem adható hozzá";
     static constexpr char16_t DeleteTitle[] = u"Törlés";
     static constexpr double SwitchCornerRadius = 16;
+    static constexpr double HoldInterval = 3.0;
 
     ScheduleList(PageContext& context, const ScheduleListKind& kind, QObject* parent = nullptr);
 
@@ -82,6 +87,8 @@ private:
     // The refresh tick: follows a reply that changed the schedule, or that answered a local change.
     void followReplies();
     int editingStyle(int row, bool placeholderShown) const;
+    // Sends an add or a delete; the poll waits for its reply, or for the hold, whichever ends first.
+    void sendChange(const QString& command);
 
     PageContext& context_;
     QList<Row> rows_;

@@ -3,6 +3,8 @@
 #include "link/JsonHttp.h"
 #include "platform/ui/NotificationCenter.h"
 
+#include <QPointer>
+
 namespace otthon {
 
 namespace {
@@ -13,7 +15,7 @@ constexpr int NameOffset = 600;
 } // namespace
 
 SlotEditor::SlotEditor(PageContext& context, const SlotEditorKind& kind, QObject* parent)
-    : ControlPage(context, kind.restorationIdentifier.toString(), parent, Connection::NotShown), kind_(kind) {
+    : ControlPage(context, kind.restorationIdentifier.toString(), parent), kind_(kind) {
     setSpinner(Spinner);
     // What the layout gives: the wheels with their tags and data source, the button's title and action.
     for (const SlotWheel& slotWheel : kind.wheels) {
@@ -117,7 +119,7 @@ void SlotEditor::beallitas() {
         return;
     startHold();
     StatusModel& m = model();
-    m.CommandInFlight = true;
+    beginSettling(m);
     const Slot now = chosen();
     const QString command = kind_.updateCommand(now, shown_);
     // The list shows the change at once; the next reply replaces it with the controller's own.
@@ -129,9 +131,14 @@ void SlotEditor::beallitas() {
         if (columns.zone >= 0)
             m.StatusDocument.set(kind_.schedule.element, documentRow_, columns.zone, now.zone);
     }
-    shown_ = now;
+    const Slot old = std::exchange(shown_, now);
     context().notifications.post(kind_.schedule.refreshNotification.toString(), this);
-    JsonHttp::send(context().link, command);
+    QPointer<SlotEditor> editor(this);
+    JsonHttp::send(context().link, command, [editor, old, link = context().link](bool answered) {
+        endSettling(link);
+        if (!answered && editor)
+            editor->shown_ = old;
+    });
 }
 
 QList<ViewElement*> SlotEditor::touchLockedControls() const {

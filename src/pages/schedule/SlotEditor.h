@@ -42,7 +42,9 @@ struct SlotEditorKind {
 
 // A slot editor: one wheel of 1,200 wrapping rows per field of the slot chosen in the list (IdopontIndex),
 // and a set button that sends the change, writes it into the kept document, tells the list and holds the
-// controls for 3 s. The hold does not clear CommandInFlight.
+// controls for 3 s. The poll waits for the command until its reply comes or the hold ends, whichever is
+// first. A change that cannot be delivered leaves the editor on the slot as the controller has it, so that
+// "Beállít" sends it again.
 //
 // The editor edits the slot it showed when it loaded: the command carries that slot's values, and the
 // document row that holds them now takes the change. A missing slot, or one that may not go into a command,
@@ -81,7 +83,6 @@ public:
     QStringList wheelCaptions() const;
 
 protected:
-    bool holdEndClearsCommand() const override { return false; }
     bool* readyFlag() override { return &(context().state.*kind_.ready); }
     QList<ViewElement*> gatedControls() const override { return {SetButton}; }
     QList<ViewElement*> touchLockedControls() const override;
