@@ -6,8 +6,11 @@ household) and the app must answer, hold the controller's document within one po
 (the list opens once its button enables) within one poll and one page redraw, never keep more sockets to the
 controller than its pending exchanges (QtHttpTransport::MaxPending), and end within 2 MiB of the resident memory
 it had after warming up. Prints the figures; exits with 1 when a check fails."""
-import argparse, json, os, queue, random, signal, socket, subprocess, sys, tempfile, threading, time
+import argparse, json, os, random, sys, time
 import urllib.request
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from automation import Session  # noqa: E402
 
 MAX_PENDING = 4
 MIB = 1024 * 1024
@@ -18,47 +21,18 @@ FAULTS = ["--latency", "20", "--delay", "0.08", "--drop", "0.08", "--not-json", 
 SCRIPT_ERRORS = {"bad request", "unknown request", "wrong kind", "time out of range"}
 
 
-class Soak:
+class Soak(Session):
     def __init__(self, build, seed):
-        self.build, self.random, self.errors = build, random.Random(seed), {}
-        with socket.socket() as probe:  # a free port, kept by the controller across its restart
-            probe.bind(("127.0.0.1", 0))
-            self.port = probe.getsockname()[1]
-        self.url = f"http://127.0.0.1:{self.port}/LomaViro/Lomaviro.php"
-
-    def start_controller(self, *options):
-        self.controller = subprocess.Popen([f"{self.build}/sim/otthon-controller", "--listen",
-                                            f"127.0.0.1:{self.port}", *options], stdout=subprocess.PIPE, text=True)
-        assert "listening" in self.controller.stdout.readline(), "the controller did not start"
-
-    def stop_controller(self):
-        self.controller.send_signal(signal.SIGTERM)
-        return self.controller.communicate(timeout=10)[0].strip()
-
-    def close(self):
-        for process in (getattr(self, "app", None), getattr(self, "controller", None)):
-            if process and process.poll() is None:
-                process.kill()
+        super().__init__(build)
+        self.random, self.errors = random.Random(seed), {}
 
     def start_app(self):
         # Buffers from 128 KiB up are mapped and unmapped: resident memory then follows what the app holds, not
         # malloc's keeping of the 4 MiB of the last reply that never ended for the next big one.
-        env = dict(os.environ, QT_QPA_PLATFORM="offscreen", QT_QUICK_BACKEND="software",
-                   MALLOC_MMAP_THRESHOLD_="131072")
-        self.log = tempfile.TemporaryFile("w+")
-        self.app = subprocess.Popen([f"{self.build}/src/app/otthon", "--automation", "--controller", self.url],
-                                    stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=self.log, text=True,
-                                    env=env)
-        self.answers = queue.Queue()
-        threading.Thread(target=lambda: [self.answers.put(line) for line in self.app.stdout], daemon=True).start()
+        super().start_app(MALLOC_MMAP_THRESHOLD_="131072")
 
     def ask(self, request, seconds=0):
-        self.app.stdin.write(json.dumps(request) + "\n")
-        self.app.stdin.flush()
-        try:
-            answer = json.loads(self.answers.get(timeout=10 + seconds))
-        except queue.Empty:
-            raise SystemExit(f"FAIL: the app gave no answer to {request} within {10 + seconds} s")
+        answer = super().ask(request, seconds)
         if not answer["ok"]:
             self.errors[answer["error"]] = self.errors.get(answer["error"], 0) + 1
             assert answer["error"] not in SCRIPT_ERRORS, f"{request} -> {answer}"
@@ -226,8 +200,7 @@ def run(soak, seconds, seed):
     sockets_after, rss_end = soak.sockets(), soak.rss()
     sent = soak.ask({"do": "sent"})["sent"]
     answers = soak.ask({"do": "state"})["ok"]
-    soak.ask({"do": "quit"})
-    exit_code = soak.app.wait(timeout=10)
+    exit_code = soak.quit_app()
     clean = soak.stop_controller()
     soak.log.seek(0)
     failures = sum(" failed:" in line for line in soak.log)
