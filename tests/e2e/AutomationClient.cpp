@@ -10,13 +10,14 @@ AutomationClient::~AutomationClient() {
     process_.waitForFinished(5000);
 }
 
-bool AutomationClient::start() {
+bool AutomationClient::start(const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
     process_.setProcessEnvironment(environment);
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(QStringLiteral(OTTHON_APP_BINARY), {"--automation", "--demo"});
+    process_.start(QStringLiteral(OTTHON_APP_BINARY),
+                   QStringList{QStringLiteral("--automation")} + arguments);
     return process_.waitForStarted(10000) && ok({{"do", "sent"}});
 }
 

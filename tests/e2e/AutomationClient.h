@@ -8,14 +8,15 @@
 
 namespace otthon::testing {
 
-// Runs the built app with --automation and --demo (the substitute controller in-process), offscreen, and
+// Runs the built app with --automation (and --demo: the substitute controller in-process), offscreen, and
 // speaks the protocol: one request line out, one answer line back. The app's standard error passes through.
 class AutomationClient {
 public:
     ~AutomationClient();
 
-    // Starts the app and waits for its first answer.
-    bool start();
+    // Starts the app (on the built-in substitute controller unless told otherwise) and waits for its first
+    // answer.
+    bool start(const QStringList& arguments = {QStringLiteral("--demo")});
     // Raw bytes to the app's standard input; the next answer line, an empty object when none came in time.
     void write(const QByteArray& bytes) { process_.write(bytes); }
     QJsonObject nextAnswer();

@@ -1,10 +1,16 @@
 #include "AutomationClient.h"
+#include "sim/Server.h"
 
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace otthon::testing;
+
+namespace {
+// The app polls every 3 s.
+constexpr double StatusModelPollInterval = 3.0;
+} // namespace
 
 // The built app driven through its automation protocol against the substitute controller, which starts with
 // the whole irrigation on, master and zones off, and five irrigation slots. One app, walked through in order.
@@ -34,7 +40,8 @@ private slots:
 
     // A press goes through the gate's own recogniser and its command to the controller; the gate then holds.
     void gatePressSendsItsCommand() {
-        QVERIFY(app.waitForEnabled("Kapu1")); // the link is up
+        QVERIFY(app.waitForEnabled("Kapu1"));                  // the link is up
+        QCOMPARE(app.state().value("demo"), QJsonValue(true)); // and every screen says whose household it is
         const QJsonObject answer = app.ask({{"do", "press"}, {"element", "Kapu1"}, {"seconds", 2.2}});
         QCOMPARE(answer.value("recognized"), QJsonValue(true));
         QCOMPARE(app.lastSent(), QStringLiteral("?dt=kapu:K1"));
@@ -89,6 +96,50 @@ private slots:
         QVERIFY(app.ok({{"do", "commit"}, {"element", "OntozoTable"}, {"row", 5}, {"style", "delete"}}));
         QCOMPARE(app.lastSent(), QStringLiteral("?dt=Ontozodel:0:0:0:Z1"));
         QCOMPARE(irrigationSlotsOnceReplied(start), start);
+    }
+
+    // Against a controller that then goes away: the first values show before the first poll tick, a draft
+    // does not stop the poll, and a sub-screen shows the lost link and tells a change it could not deliver.
+    void theScreenFollowsTheController() {
+        otthon::sim::Server controller;
+        QVERIFY(controller.start() > 0);
+        AutomationClient live;
+        QVERIFY(live.start({QStringLiteral("--controller"), QString::fromStdString(controller.url())}));
+        const auto text = [](const QJsonObject& s, const char* name) {
+            return elementOf(s, name).value("text").toString();
+        };
+        const QJsonObject first =
+            live.waitUntil([&](const QJsonObject& s) { return !text(s, "KulsoTmpLabel").contains(u'–'); });
+        QVERIFY2(first.value("time").toDouble() < StatusModelPollInterval,
+                 qPrintable(text(first, "KulsoTmpLabel")));
+        QCOMPARE(first.value("demo"), QJsonValue(false));
+
+        QVERIFY(live.swipeOn());
+        QVERIFY(live.waitForEnabled("NappaliPluszBtn"));
+        QVERIFY(live.tap("NappaliPluszBtn"));
+        const QString draft = text(live.state(), "NappaliTmpTxt");
+        const int polls = int(live.ask({{"do", "sent"}}).value("sent").toArray().size());
+        const QJsonObject later = live.waitUntil([&](const QJsonObject& s) {
+            return s.value("model").toObject().value("ReplyCount").toInt() >= polls + 1;
+        });
+        QCOMPARE(live.ask({{"do", "sent"}}).value("sent").toArray().last(), QJsonValue(""));
+        QCOMPARE(text(later, "NappaliTmpTxt"), draft);
+        QCOMPARE(later.value("model").toObject().value("CommandInFlight"), QJsonValue(true));
+
+        for (int page = 1; page < 3; ++page)
+            QVERIFY(live.swipeOn());
+        QVERIFY(live.waitForEnabled("MedenceBeallitas"));
+        QVERIFY(live.tap("MedenceBeallitas"));
+        controller.stop();
+        const QJsonObject down = live.waitUntil(
+            [](const QJsonObject& s) { return !elementOf(s, "ConnectionImage").value("hidden").toBool(); });
+        QCOMPARE(down.value("screen"), QJsonValue("MedenceTabla"));
+        QVERIFY(live.ok({{"do", "toggle"}, {"element", "MedenceEdit"}, {"on", true}}));
+        QVERIFY(live.ok({{"do", "commit"}, {"element", "MedenceTable"}, {"row", 0}, {"style", "delete"}}));
+        const QJsonObject told =
+            live.waitUntil([](const QJsonObject& s) { return !s.value("alert").isNull(); });
+        QCOMPARE(told.value("alert").toObject().value("message"),
+                 QJsonValue("A parancsot nem sikerült elküldeni!"));
     }
 
     // Well-formed, but too long to be taken in; the next line is read as usual and answered with its id.
