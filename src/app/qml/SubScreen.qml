@@ -67,6 +67,7 @@ Item {
                 width: 40
                 height: 40
                 captionBeside: true
+                captionRoom: parent.width - 56 - width - back.width - 8
                 element: holder.page ? holder.page.outlet("ConnectionImage") : null
             }
         }

@@ -8,6 +8,8 @@ ArtImage {
 
     property QtObject element: null
     property bool captionBeside: false
+    // The widest the caption may be; where it does not fit, only the picture shows (-1: no bound).
+    property real captionRoom: -1
 
     width: 72
     height: 72
@@ -21,7 +23,7 @@ ArtImage {
         height: caption.implicitHeight + 6
         radius: 4
         color: Qt.rgba(0, 0, 0, 0.6)
-        visible: caption.text !== ""
+        visible: caption.text !== "" && (badge.captionRoom < 0 || width + 6 <= badge.captionRoom)
 
         Text {
             id: caption
