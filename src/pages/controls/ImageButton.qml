@@ -3,6 +3,10 @@ import Otthon.Controls
 
 // A button element drawn with its image. Touches go to the element: a tap, and the raw touches that its
 // long-press recognisers follow. Space or Enter, pressed and released, is a touch in the middle.
+//
+// A held key repeats, and under X11 Qt does not mark every repeat: some come as a release and a press of the
+// key that are not marked isAutoRepeat, a millisecond or two apart. So a release only lifts the touch when no
+// press of the same key follows within releaseGrace; one that does is a repeat, and the touch stays down.
 Item {
     id: button
 
@@ -11,9 +15,21 @@ Item {
     property QtObject holdGesture: null
     // A press key went down here: only its release counts.
     property bool keyDown: false
+    // The press key that is down.
+    property int heldKey: 0
+    // Milliseconds a key's release waits for a press of the same key that makes it a repeat.
+    property int releaseGrace: 50
 
     function isPressKey(event) {
         return event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+    }
+
+    // The held key has been let go: the touch lifts, as a tap unless a recogniser took the press.
+    function lift() {
+        pendingRelease.stop()
+        keyDown = false
+        if (element !== null && !element.touchUp())
+            element.tap()
     }
 
     visible: element !== null && !element.hidden
@@ -28,25 +44,42 @@ Item {
         if (!isPressKey(event) || element === null)
             return
         event.accepted = true
+        if (pendingRelease.running) {
+            if (event.key === heldKey) {
+                pendingRelease.stop() // a repeat: the key never went up
+                return
+            }
+            lift()
+        }
         if (event.isAutoRepeat || keyDown)
             return
         keyDown = true
+        heldKey = event.key
         element.touchDown(Qt.point(width / 2, height / 2))
     }
     Keys.onReleased: event => {
         if (!isPressKey(event) || element === null)
             return
         event.accepted = true
-        if (event.isAutoRepeat || !keyDown)
+        if (event.isAutoRepeat || !keyDown || event.key !== heldKey)
             return
-        keyDown = false
-        if (!element.touchUp())
-            element.tap()
+        pendingRelease.restart()
     }
     onActiveFocusChanged: {
-        if (!activeFocus && keyDown && element)
+        if (activeFocus)
+            return
+        if (pendingRelease.running)
+            lift()
+        else if (keyDown && element)
             element.touchCancel()
         keyDown = false
+    }
+
+    Timer {
+        id: pendingRelease
+        objectName: "pendingRelease"
+        interval: button.releaseGrace
+        onTriggered: button.lift()
     }
 
     HoldRing {
