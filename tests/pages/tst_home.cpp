@@ -70,6 +70,35 @@ private slots:
         QCOMPARE(page->Kapu2->image(), QStringLiteral("lakatbe2.png"));
     }
 
+    // Before the first reply nothing is shown as known: numbers are dashes, the gates neither open nor
+    // locked.
+    void nothingKnownBeforeTheFirstReply() {
+        PageHarness h;
+        auto outside = h.load<Kulso>();
+        QCOMPARE(outside->KulsoTmpLabel->text(), QStringLiteral(" Hőmérséklet – °C "));
+        QCOMPARE(outside->Kapu1->image() + outside->Kapu2->image(), QStringLiteral("lakat1.pnglakat2.png"));
+        QCOMPARE(outside->ConnectionImage->caption(), QStringLiteral("Még nincs adat"));
+        QCOMPARE(h.load<Nappali>()->TmpTxt->text(), QStringLiteral(" – °C "));
+        QCOMPARE(h.load<Radio>()->RadioVolume->text(), QStringLiteral(" –⁒"));
+    }
+
+    // A reply during a draft redraws the page but leaves the user's value; one during the hold leaves the
+    // controls locked.
+    void repliesRedrawAroundDraftAndHold() {
+        Room r(QStringLiteral("Nappali"));
+        QVERIFY(r.page->PluszBtn->tap());
+        r.setpoint() = 30;
+        r.h.model().NappaliTmp = QJsonValue("19.5");
+        r.h.linkChanged();
+        QCOMPARE(r.page->TmpTxt->text(), QStringLiteral(" 25 °C "));
+        QCOMPARE(r.page->TmpDB->text(), QStringLiteral(" Hőmérséklet 19.5 °C "));
+        QVERIFY(r.page->TmpBtn->tap());
+        r.h.linkChanged();
+        QVERIFY(!r.page->TmpBtn->isEnabled() && !r.page->PluszBtn->isEnabled());
+        r.h.scheduler.advance(3.0);
+        QVERIFY(r.page->TmpBtn->isEnabled());
+    }
+
     // A press cancelled after it was armed takes the sign back and sends nothing; each gate holds for its own
     // time.
     void gatePress() {
