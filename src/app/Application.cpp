@@ -33,7 +33,8 @@ QStringList picturesOf(const Screen& page) {
 Application::Application(const QString& baseUrl, Options options)
     : settingsSheet_(options.settingsFile, probeHttp_, scheduler_,
                      [this](const QString& url) { restartLink(url); }),
-      session_(std::make_unique<LinkSession>(baseUrl, scheduler_, http_, alerts_)), options_(options) {
+      session_(std::make_unique<LinkSession>(baseUrl, scheduler_, http_, alerts_, options.recordRequests)),
+      options_(options) {
     settingsSheet_.setCurrent(baseUrl, options.demo);
     // Qt 6.4 does not look for modules in the resources by itself.
     engine_.addImportPath(QStringLiteral("qrc:/qt/qml"));
@@ -73,7 +74,7 @@ bool Application::start() {
 }
 
 void Application::restartLink(const QString& baseUrl) {
-    auto next = std::make_unique<LinkSession>(baseUrl, scheduler_, http_, alerts_);
+    auto next = std::make_unique<LinkSession>(baseUrl, scheduler_, http_, alerts_, options_.recordRequests);
     next->start();
     std::shared_ptr<LinkSession> previous = std::exchange(session_, std::move(next));
     previous->end();

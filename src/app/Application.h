@@ -28,6 +28,8 @@ public:
         bool askForAddress = false;
         // Where the address is kept (an INI file); the user's own settings when empty.
         QString settingsFile;
+        // Keep a record of the last requests for the automation protocol's "sent".
+        bool recordRequests = false;
     };
 
     explicit Application(const QString& baseUrl) : Application(baseUrl, Options{}) {}
@@ -47,7 +49,7 @@ public:
     AlertCenter& alerts() { return alerts_; }
     Navigation& navigation() { return session_->navigation(); }
     Scheduler& scheduler() { return scheduler_; }
-    const QStringList& sent() const { return session_->sent(); }
+    QStringList sent() const { return session_->sent(); }
     // The link runs on the built-in substitute controller.
     bool isDemo() const { return settingsSheet_.isDemo(); }
     QQuickWindow* window() const;

@@ -6,11 +6,15 @@
 namespace otthon {
 
 LinkSession::LinkSession(const QString& baseUrl, Scheduler& scheduler, HttpTransport& transport,
-                         AlertPort& alerts)
-    : scheduler_(scheduler), exchanges_(transport), transport_(exchanges_, baseUrl), alerts_(alerts),
-      navigation_(scheduler_),
-      state_(baseUrl), context_{state_, Link{state_.model, transport_, alerts_, scheduler_, events_},
-                                notifications_, navigation_},
+                         AlertPort& alerts, bool recording)
+    : scheduler_(scheduler), exchanges_(transport), alerts_(alerts), navigation_(scheduler_), state_(baseUrl),
+      // The link's requests go through the record when there is one.
+      context_{
+          state_,
+          Link{state_.model,
+               recording ? static_cast<HttpTransport&>(recorder_.emplace(exchanges_, baseUrl)) : exchanges_,
+               alerts_, scheduler_, events_},
+          notifications_, navigation_},
       root_(context_) {
     registerPages(navigation_, context_);
 }

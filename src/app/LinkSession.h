@@ -11,15 +11,20 @@
 #include "platform/ui/Navigation.h"
 #include "platform/ui/NotificationCenter.h"
 
+#include <optional>
+
 namespace otthon {
 
 // The link to one controller address and everything that lives on it: the model and page state, the
 // carousel with its pages and the poll, the sub-screens. The address is read once, here; another address
 // means another session. Timers, exchanges and alerts go through scopes of the session's own, so once it has
 // ended nothing of it fires, sends or answers: no request of a later session meets one of this.
+//
+// With `recording` (the automation mode) the session keeps a record of its last requests for sent().
 class LinkSession {
 public:
-    LinkSession(const QString& baseUrl, Scheduler& scheduler, HttpTransport& transport, AlertPort& alerts);
+    LinkSession(const QString& baseUrl, Scheduler& scheduler, HttpTransport& transport, AlertPort& alerts,
+                bool recording);
     ~LinkSession();
     LinkSession(const LinkSession&) = delete;
     LinkSession& operator=(const LinkSession&) = delete;
@@ -34,13 +39,14 @@ public:
     AppState& state() { return state_; }
     RootViewController& root() { return root_; }
     Navigation& navigation() { return navigation_; }
-    const QStringList& sent() const { return transport_.sent(); }
+    // The commands of the last requests, oldest first (RecordingTransport); none without recording.
+    QStringList sent() const { return recorder_ ? recorder_->sent() : QStringList(); }
 
 private:
     // Declared first, destroyed last: whatever goes before may still stop its timers.
     SchedulerScope scheduler_;
     TransportScope exchanges_;
-    RecordingTransport transport_;
+    std::optional<RecordingTransport> recorder_;
     AlertScope alerts_;
     NotificationCenter notifications_;
     Navigation navigation_;

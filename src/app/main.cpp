@@ -91,6 +91,7 @@ int main(int argc, char* argv[]) {
     // address, and with none saved the household's default while the settings ask for one.
     QString baseUrl;
     otthon::Application::Options options;
+    options.recordRequests = parser.isSet(automation);
     if (parser.isSet(controller)) {
         baseUrl = parser.value(controller);
     } else if (!parser.isSet(demo)) {

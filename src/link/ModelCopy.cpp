@@ -8,9 +8,27 @@ namespace otthon {
 
 namespace {
 constexpr double kAlertSeconds = 2.0;
-// The longest setting name the alert shows whole. A reply may carry a name of any length, and laying out a
-// huge text stalls the main thread; a longer name is cut, with an ellipsis.
+// The longest text the copy takes from a reply. A reply may carry texts of any length up to its size cap, and
+// laying out a huge one stalls the main thread (a station name of 200,000 characters held it for seconds on
+// every visit to the radio page); a longer text is cut.
+constexpr qsizetype kTextLength = 256;
+// The longest setting name the alert shows whole; a longer name is cut, with an ellipsis.
 constexpr qsizetype kShownNameLength = 64;
+
+// `text` cut to at most `length` characters, never inside a surrogate pair.
+QString cut(QString text, qsizetype length) {
+    if (text.size() > length)
+        text.truncate(text.at(length - 1).isHighSurrogate() ? length - 1 : length);
+    return text;
+}
+
+// A value as the copy keeps it: a text cut to kTextLength, anything else as it is.
+QJsonValue bounded(const QJsonValue& value) {
+    if (!value.isString())
+        return value;
+    const QString text = value.toString();
+    return text.size() > kTextLength ? QJsonValue(cut(text, kTextLength)) : value;
+}
 
 // Element numbers of the reply.
 constexpr int kSensors = 0;
@@ -24,13 +42,13 @@ constexpr int kErrorReport = 6;
 class Row {
 public:
     explicit Row(QJsonArray cells) : cells_(std::move(cells)) {}
-    QJsonValue value(int column) const { return cells_.at(column); }
+    QJsonValue value(int column) const { return bounded(cells_.at(column)); }
     qint64 integer(int column) const {
         return column < cells_.size() ? integerOf(cells_.constBegin()[column]) : 0;
     }
     bool flag(int column) const { return integer(column) != 0; }
     QString text(int column) const {
-        return column < cells_.size() ? textOf(cells_.constBegin()[column]) : QString();
+        return column < cells_.size() ? cut(textOf(cells_.constBegin()[column]), kTextLength) : QString();
     }
 
 private:
@@ -50,14 +68,10 @@ private:
     QJsonArray rows_;
 };
 
-QString shownName(QString name) {
+QString shownName(const QString& name) {
     if (name.size() <= kShownNameLength)
         return name;
-    qsizetype cut = kShownNameLength - 1;
-    if (name.at(cut - 1).isHighSurrogate())
-        --cut; // never half a character
-    name.truncate(cut);
-    return name + QChar(0x2026);
+    return cut(name, kShownNameLength - 1) + QChar(0x2026);
 }
 
 } // namespace

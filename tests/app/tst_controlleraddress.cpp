@@ -2,6 +2,7 @@
 // restarts on a new address without another word to the old one.
 #include "app/ControllerSettings.h"
 #include "app/LinkSession.h"
+#include "app/RecordingTransport.h"
 #include "platform/VirtualScheduler.h"
 #include "platform/ui/AlertCenter.h"
 #include "support/FakeHttpTransport.h"
@@ -113,12 +114,42 @@ private slots:
         QCOMPARE(restarts, QStringList()); // nothing saved
     }
 
+    // Under automation a session records its requests, each as the text after the base URL, also when the
+    // base URL was written in capitals, and keeps the last 1,000; without automation it records none.
+    void requestRecord_data() {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<bool>("recording");
+        QTest::newRow("automation") << kOld << true;
+        QTest::newRow("automation, base URL in capitals")
+            << "HTTP://VEZERLO.LOCAL:670/LomaViro/Lomaviro.php" << true;
+        QTest::newRow("no automation") << kOld << false;
+    }
+    void requestRecord() {
+        QFETCH(QString, base);
+        QFETCH(bool, recording);
+        AlertCenter alerts;
+        LinkSession session(base, scheduler, transport, alerts, recording);
+        session.start();
+        for (int poll = 0; poll < 3; ++poll) {
+            scheduler.advance(3.0);
+            transport.reply(transport.count() - 1, sampleReplyBytes());
+        }
+        QCOMPARE(transport.count(), 4); // the first poll leaves at start
+        QCOMPARE(session.sent(), recording ? QStringList(4, QString()) : QStringList());
+        RecordingTransport record(transport, base);
+        for (int i = 0; i <= 1000; ++i)
+            record.get(QUrl(base + "?dt=kapu:K" + QString::number(i), QUrl::StrictMode), 10.0, {});
+        QCOMPARE(record.sent().size(), 1000);
+        QCOMPARE(record.sent().first(), QStringLiteral("?dt=kapu:K1"));
+        QCOMPARE(record.sent().last(), QStringLiteral("?dt=kapu:K1000"));
+    }
+
     // A link restarted on a new address lets go of everything under way on the old one (a poll, a gate
     // command and its hold): a late reply from there changes nothing, and from then on every request goes to
     // the new address.
     void restartSendsNothingMoreToTheOldAddress() {
         AlertCenter alerts;
-        auto old = std::make_unique<LinkSession>(kOld, scheduler, transport, alerts);
+        auto old = std::make_unique<LinkSession>(kOld, scheduler, transport, alerts, true);
         old->start(); // the first poll leaves at once
         transport.reply(0, sampleReplyBytes());
         scheduler.advance(3.0); // the next poll goes out, and the page takes the reply: its gates work
@@ -130,7 +161,7 @@ private slots:
         QCOMPARE(old->sent(), (QStringList{"", "", "?dt=kapu:K1"}));
         QCOMPARE(transport.pendingCount(), 2);
 
-        auto next = std::make_unique<LinkSession>(kNew, scheduler, transport, alerts);
+        auto next = std::make_unique<LinkSession>(kNew, scheduler, transport, alerts, true);
         next->start();
         old->end();
         QCOMPARE(transport.pendingCount(), 1); // the new link's first poll

@@ -182,6 +182,35 @@ private slots:
         QCOMPARE(model.RadioAdoLista, (QStringList{"Egy", "", "", "105.5"}));
     }
 
+    // A text of a reply is cut to 256 characters as it is copied, never between the halves of a surrogate
+    // pair; a value that is no text stays as it is.
+    void longTextsAreCut_data() {
+        QTest::addColumn<QList<int>>("position");
+        QTest::addColumn<QJsonValue>("cell");
+        QTest::addColumn<QJsonValue>("copied");
+        const QString pair = QStringLiteral("😀");
+        for (const auto& [field, at] : {std::pair{"sensor", QList<int>{0, 2, 1}}, {"station", {4, 0, 1}}}) {
+            const auto row = [&](const char* what, const QJsonValue& cell, const QJsonValue& copied) {
+                QTest::addRow("%s, %s", field, what) << at << cell << copied;
+            };
+            row("256 stay", QString(256, u'x'), QString(256, u'x'));
+            row("257", QString(257, u'x'), QString(256, u'x'));
+            row("1,000,000", QString(1'000'000, u'x'), QString(256, u'x'));
+            row("pair across the cut", QString(255, u'a') + pair, QString(255, u'a'));
+            row("pair before the cut", QString(254, u'a') + pair + u'b', QString(254, u'a') + pair);
+        }
+        QTest::newRow("sensor, number") << QList<int>{0, 2, 1} << QJsonValue(1e300) << QJsonValue(1e300);
+    }
+    void longTextsAreCut() {
+        QFETCH(QList<int>, position);
+        QFETCH(QJsonValue, cell);
+        QFETCH(QJsonValue, copied);
+        StatusTree reply(sampleReply());
+        QVERIFY(reply.set(position[0], position[1], position[2], cell));
+        const auto fields = copyOf(reply);
+        QCOMPARE(position[0] == 4 ? fields["RadioAdoLista"].toArray().at(0) : fields["KulsoTmp"], copied);
+    }
+
     // What follows every reply: the copy, then the alert when the reply reports a refused setting, with the
     // setting's name cut to 64 characters.
     void refusedSettingAlert_data() {

@@ -73,6 +73,7 @@ private slots:
         QQuickItem* hint = scene.control(page->KapuTipp);
         QQuickItem* gate = scene.control(page->Kapu1);
         const QObject* release = gate->findChild<QObject*>(QStringLiteral("pendingRelease"));
+        QVERIFY(release);
         gate->forceActiveFocus();
         QTest::keyPress(&scene.view, Qt::Key(key));
         for (double down = 0; down < held; down += 0.25) {

@@ -47,18 +47,30 @@ private slots:
         QVERIFY(h.sent().isEmpty());
     }
 
-    // The wheel opens on the page's row without echoing it back and settles where a drag leaves it; the
-    // volume slider, turned by 270 degrees, has its maximum end at the top.
+    // The wheel opens on the page's row without echoing it back and settles where a drag leaves it; a name
+    // too long for it is cut short there. The volume slider, turned by 270 degrees, has its maximum end at
+    // the top.
     void radio() {
         PageHarness h(true);
         StatusModel& m = h.model();
-        m.RadioAdoLista = QStringList{"Kossuth", "Petőfi", "Bartók", "Dankó", "Jazz"};
+        m.RadioAdoLista = QStringList{"Kossuth", "Petőfi", "Bartók", "Dankó", QString(256, u'J')};
         m.RadioAdo = 2;
         m.RadioHangero = 30;
         auto page = h.load<Radio>();
         SceneView scene(*page);
         QQuickItem* wheel = scene.control(page->RadioAdok);
         QTRY_COMPARE(wheel->property("currentIndex").toInt(), 602);
+        int longTitles = 0;
+        for (QList<QQuickItem*> pending{wheel}; !pending.isEmpty();) {
+            QQuickItem* title = pending.takeLast();
+            pending.append(title->childItems());
+            if (title->property("index").toInt() == 604 && title->property("truncated").isValid()) {
+                QVERIFY(title->property("truncated").toBool());
+                QVERIFY(title->property("contentWidth").toReal() <= title->width());
+                ++longTitles;
+            }
+        }
+        QCOMPARE(longTitles, 1);
 
         QVERIFY(!h.model().CommandInFlight());
         // Dragged up by about two rows, the wheel comes to rest further down the list.

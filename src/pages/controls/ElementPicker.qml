@@ -65,17 +65,27 @@ Tumbler {
     }
 
     delegate: Text {
+        id: row
+
         required property int index
 
         text: wheel.element && wheel.element.titlesRevision >= 0 ? wheel.element.title(index) : ""
         color: wheel.enabled ? wheel.textColor : Qt.rgba(0.6, 0.6, 0.6, 1)
-        font.pixelSize: 22
-        // A long title gets smaller rather than cut short.
-        fontSizeMode: Text.HorizontalFit
-        minimumPixelSize: 12
+        // A long title gets smaller, down to 12 px, and one that is still too wide is cut short with an
+        // ellipsis. The size comes from one measurement at the full size: Text.HorizontalFit would lay the
+        // title out again for every size it tries.
+        font.pixelSize: fullSize.advanceWidth > width ? Math.max(12, Math.floor(22 * width / fullSize.advanceWidth))
+                                                      : 22
+        elide: Text.ElideRight
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         opacity: 1.0 - Math.abs(Tumbler.displacement) / (wheel.visibleItemCount / 2)
+
+        TextMetrics {
+            id: fullSize
+            font.pixelSize: 22
+            text: row.text
+        }
     }
 
     FocusFrame {}
