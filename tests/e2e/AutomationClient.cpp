@@ -46,7 +46,11 @@ QJsonObject AutomationClient::ask(const QJsonObject& request) {
 
 QString AutomationClient::lastSent() {
     const QJsonArray sent = ask({{"do", "sent"}}).value("sent").toArray();
-    return sent.at(sent.size() - 1).toString();
+    // A poll may leave right after a command (its hold can end at its reply): the polls are skipped.
+    for (qsizetype i = sent.size() - 1; i >= 0; --i)
+        if (!sent.at(i).toString().isEmpty())
+            return sent.at(i).toString();
+    return {};
 }
 
 QJsonObject AutomationClient::waitUntil(const std::function<bool(const QJsonObject&)>& done) {

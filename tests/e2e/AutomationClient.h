@@ -26,7 +26,7 @@ public:
     bool tap(const QString& element) { return ok({{"do", "tap"}, {"element", element}}); }
     QJsonObject state() { return ask({{"do", "state"}}); }
     bool swipeOn() { return ok({{"do", "swipe"}, {"to", "next"}}); }
-    // The last command the app has sent; polls count as "".
+    // The last command the app has sent, polls aside; empty when none.
     QString lastSent();
     // Asks for the state until `done` holds or 10 s of the app's time have passed; the last state.
     QJsonObject waitUntil(const std::function<bool(const QJsonObject&)>& done);
