@@ -165,7 +165,8 @@ void Automation::process(const Line& line) {
     const QJsonDocument document = QJsonDocument::fromJson(*line);
     const QJsonObject request = document.object();
     requestId_ = request.value("id");
-    if (!document.isObject()) {
+    // Every request names what it asks for, as a text.
+    if (!document.isObject() || !request.value("do").isString()) {
         finish(badRequest());
         return;
     }
@@ -216,6 +217,8 @@ Automation::Handler Automation::handlerFor(const QString& request) const {
 }
 
 Automation::Target Automation::target(const QJsonObject& request) {
+    if (!request.value("element").isString())
+        return {nullptr, QStringLiteral("bad request")};
     // The modal alert takes every touch while it is open.
     if (app_.alerts().isOpen())
         return {nullptr, QStringLiteral("alert open")};

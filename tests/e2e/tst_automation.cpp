@@ -58,6 +58,9 @@ private slots:
         row("back on the carousel", R"({"do":"back"})", "no sub-screen");
         row("alert button without an alert", R"({"do":"alert","button":0})", "no alert");
         row("unknown request", R"({"do":"fly"})", "unknown request");
+        row("request that is no text", R"({"do":1})", "bad request");
+        row("gesture without an element", R"({"do":"tap"})", "bad request");
+        row("element that is no text", R"({"do":"press","element":1,"seconds":1})", "bad request");
         row("not JSON", "{do: state", "bad request");
         row("not an object", "[1,2]", "bad request");
     }
