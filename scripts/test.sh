@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors, and runs every test; ends with CTest's summary line.
+# Installs what is missing, checks the C++ formatting, builds with warnings as errors, and runs every test; ends
+# with CTest's summary line.
 # The Release build type (GCC at -O3 warns about other things) is built as well, into build-release/, and must
 # be free of warnings too. After the tests, a 40-second fault soak (bench/soak) runs the app of build/ against a
 # faulty substitute controller. Then the tests run once more under AddressSanitizer and UndefinedBehaviorSanitizer,
@@ -8,6 +9,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
+# The C++ sources keep the repository's .clang-format.
+(cd "$root" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror)
 "$root/scripts/build.sh" -DOTTHON_WERROR=ON
 cmake -S "$root" -B "$root/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DOTTHON_WERROR=ON >/dev/null
 cmake --build "$root/build-release"
