@@ -1,6 +1,7 @@
 #include "app/AppLog.h"
 #include "app/Application.h"
 #include "app/Automation.h"
+#include "app/StartChoice.h"
 #include "link/BaseUrl.h"
 #include "sim/Server.h"
 
@@ -87,20 +88,15 @@ int main(int argc, char* argv[]) {
     QGuiApplication qtApp(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
-    // --controller wins for this run; --demo leaves the saved address alone; without either, the saved
-    // address, and with none saved the household's default while the settings ask for one.
-    QString baseUrl;
+    const otthon::StartChoice start = otthon::chooseStart(
+        parser.isSet(controller) ? std::optional(parser.value(controller)) : std::nullopt, parser.isSet(demo),
+        parser.isSet(demoUnlessSaved), [] { return otthon::ControllerSettings::saved(QSettings()); },
+        otthon::defaultBaseUrl());
+    QString baseUrl = start.baseUrl;
     otthon::Application::Options options;
     options.recordRequests = parser.isSet(automation);
-    if (parser.isSet(controller)) {
-        baseUrl = parser.value(controller);
-    } else if (!parser.isSet(demo)) {
-        baseUrl = otthon::ControllerSettings::saved(QSettings());
-        options.demo = baseUrl.isEmpty() && parser.isSet(demoUnlessSaved);
-        options.askForAddress = baseUrl.isEmpty() && !options.demo;
-    } else {
-        options.demo = true;
-    }
+    options.demo = start.demo;
+    options.askForAddress = start.askForAddress;
     std::unique_ptr<otthon::sim::Server> substitute;
     if (options.demo) {
         substitute = std::make_unique<otthon::sim::Server>();
@@ -111,8 +107,6 @@ int main(int argc, char* argv[]) {
         baseUrl = QString::fromStdString(substitute->url());
         qCInfo(otthon::lcApp).noquote() << "demo: the substitute controller answers at" << baseUrl;
     }
-    if (baseUrl.isEmpty())
-        baseUrl = otthon::defaultBaseUrl();
 
     otthon::Application app(baseUrl, options);
     if (!app.start())

@@ -1,8 +1,13 @@
+#include "app/StartChoice.h"
+
 #include <QProcess>
 #include <QtTest>
 
+using otthon::StartChoice;
+
 // The built app run as a user runs it, with no display at all: help, version and a wrong command line are
-// answered without one, and a wrong command line ends with exit code 2 before any window could open.
+// answered without one, and a wrong command line ends with exit code 2 before any window could open. Then the
+// choice of controller that the command line and the saved address make.
 class CommandLineTest : public QObject {
     Q_OBJECT
 
@@ -33,6 +38,52 @@ private slots:
         QCOMPARE(app.exitCode(), exitCode);
         const QString said = QString::fromLocal8Bit(app.readAllStandardOutput() + app.readAllStandardError());
         QVERIFY2(said.contains(output), qPrintable(said));
+    }
+
+    // `options`: c (--controller), d (--demo), u (--demo-unless-saved); `saved`: the saved address.
+    void choosesTheController_data() {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("demo");
+        QTest::addColumn<bool>("ask");
+        QTest::addColumn<bool>("readsSaved");
+        QTest::newRow("--controller wins over all") << "cdu"
+                                                    << "http://saved"
+                                                    << "http://given" << false << false << false;
+        QTest::newRow("--demo leaves the saved address alone") << "du"
+                                                               << "http://saved"
+                                                               << "" << true << false << false;
+        QTest::newRow("the saved address") << ""
+                                           << "http://saved"
+                                           << "http://saved" << false << false << true;
+        QTest::newRow("the menu entry with an address saved") << "u"
+                                                              << "http://saved"
+                                                              << "http://saved" << false << false << true;
+        QTest::newRow("the menu entry with none saved") << "u"
+                                                        << ""
+                                                        << "" << true << false << true;
+        QTest::newRow("none saved: the default, and ask") << ""
+                                                          << ""
+                                                          << "http://default" << false << true << true;
+    }
+    void choosesTheController() {
+        QFETCH(QString, options);
+        QFETCH(QString, saved);
+        QFETCH(bool, readsSaved);
+        bool read = false;
+        const StartChoice choice = otthon::chooseStart(
+            options.contains(u'c') ? std::optional(QStringLiteral("http://given")) : std::nullopt,
+            options.contains(u'd'), options.contains(u'u'),
+            [&] {
+                read = true;
+                return saved;
+            },
+            QStringLiteral("http://default"));
+        QTEST(choice.baseUrl, "url");
+        QTEST(choice.demo, "demo");
+        QTEST(choice.askForAddress, "ask");
+        QCOMPARE(read, readsSaved);
     }
 };
 
