@@ -15,7 +15,6 @@ struct StartChoice {
     bool demo = false;
     // No address is saved and none was given: the settings open at once, over the household's default.
     bool askForAddress = false;
-
 };
 
 // --controller wins for this run; --demo leaves the saved address alone (it is not even read); without
