@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <poll.h>
+#include <string_view>
 #include <sys/socket.h>
 
 namespace otthon::sim {
@@ -31,17 +32,42 @@ bool await(int socket, short events, std::chrono::milliseconds wait) {
 
 } // namespace
 
-bool ConnectionStream::nextRequest() {
-    if (begin_ == end_ && !await(socket_, POLLIN, limits_.idle))
-        return false;
+ConnectionStream::Head ConnectionStream::receiveHead() {
+    bool ended = false;
+    while (pending() <= limits_.requestBytes) {
+        char chunk[16 * 1024];
+        const ssize_t received = recv(socket_, chunk, sizeof chunk, MSG_DONTWAIT);
+        if (received < 0 && errno == EINTR)
+            continue;
+        if (received <= 0) {
+            ended = received == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
+            break;
+        }
+        if (begin_ == buffer_.size())
+            buffer_.clear(), begin_ = 0;
+        buffer_.append(chunk, std::size_t(received));
+    }
+    const std::string_view head = std::string_view(buffer_).substr(begin_);
+    const std::size_t lineEnd = head.find("\r\n");
+    const std::size_t headEnd = head.find("\r\n\r\n");
+    if (lineEnd == std::string_view::npos ? head.size() > limits_.lineBytes : lineEnd + 2 > limits_.lineBytes)
+        return Head::LineTooLong;
+    if (headEnd == std::string_view::npos ? head.size() >= limits_.requestBytes
+                                          : headEnd + 4 > limits_.requestBytes)
+        return Head::TooLarge;
+    if (headEnd != std::string_view::npos)
+        return Head::Whole;
+    return ended ? Head::Closed : Head::Partial;
+}
+
+void ConnectionStream::beginRequest() {
     readEnds_ = Clock::now() + limits_.read;
     requestLeft_ = limits_.requestBytes;
     cutShort_ = false;
-    return true;
 }
 
 bool ConnectionStream::is_readable() const {
-    if (begin_ < end_)
+    if (pending() > 0)
         return true;
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(readEnds_ - Clock::now());
     return left.count() > 0 && await(socket_, POLLIN, left);
@@ -58,18 +84,19 @@ ssize_t ConnectionStream::read(char* bytes, std::size_t size) {
     }
     if (size == 0)
         return 0;
-    if (begin_ == end_) {
+    if (pending() == 0) {
         if (!is_readable()) {
             cutShort_ = true; // too slow
             return -1;
         }
+        buffer_.resize(4096);
+        begin_ = 0;
         const ssize_t received = recv(socket_, buffer_.data(), buffer_.size(), 0);
+        buffer_.resize(std::size_t(std::max<ssize_t>(received, 0)));
         if (received <= 0)
             return received;
-        begin_ = 0;
-        end_ = std::size_t(received);
     }
-    const std::size_t taken = std::min({size, end_ - begin_, requestLeft_});
+    const std::size_t taken = std::min({size, pending(), requestLeft_});
     std::memcpy(bytes, buffer_.data() + begin_, taken);
     begin_ += taken;
     requestLeft_ -= taken;

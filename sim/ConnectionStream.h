@@ -2,31 +2,40 @@
 
 #include <httplib.h>
 
-#include <array>
 #include <chrono>
 #include <cstddef>
+#include <string>
 
 namespace otthon::sim {
 
-// How long and how much one connection may take, so that a few slow or idle clients cannot hold every
-// worker: the next request must begin within `idle` and arrive whole, at most `requestBytes` long, within
-// `read` of its first byte; each write of a reply waits at most `write` for room.
+// How long and how much one connection may take: the next request must begin within `idle` and arrive
+// whole, at most `requestBytes` long and its request line at most `lineBytes`, within `read` of its first
+// byte; each write of a reply waits at most `write` for room.
 struct ConnectionLimits {
     std::chrono::milliseconds idle;
     std::chrono::milliseconds read;
     std::size_t requestBytes;
+    std::size_t lineBytes;
     std::chrono::milliseconds write;
 };
 
-// The HTTP library's view of one accepted socket, with those limits. The library itself bounds only each
-// single read, so a client that sends a byte now and then would keep a worker for ever.
+// The HTTP library's view of one accepted socket, with those limits. The head of each request is gathered
+// without a worker (receiveHead), so that the library, which bounds only each single read and reads the
+// head a byte at a time, finds it whole.
 class ConnectionStream final : public httplib::Stream {
 public:
+    // How far the next request's head has come.
+    enum class Head { Partial, Whole, LineTooLong, TooLarge, Closed };
+
     ConnectionStream(int socket, const ConnectionLimits& limits) : socket_(socket), limits_(limits) {}
 
-    // Waits, at most the idle time, for the next request to begin; starts its read time and byte count.
-    // False when none began.
-    bool nextRequest();
+    // Takes what has arrived, without waiting.
+    Head receiveHead();
+    // Bytes received and not yet read.
+    std::size_t pending() const { return buffer_.size() - begin_; }
+    const ConnectionLimits& limits() const { return limits_; }
+    // Starts the read time and byte count of a request whose head has arrived.
+    void beginRequest();
     // The request under way overran its time or its size: the connection should end after the reply.
     bool cutShort() const { return cutShort_; }
 
@@ -46,10 +55,9 @@ private:
     Clock::time_point readEnds_;
     std::size_t requestLeft_ = 0; // bytes the request under way may still take
     bool cutShort_ = false;
-    // Bytes received but not yet read: the library reads a request's head one byte at a time.
-    std::array<char, 4096> buffer_{};
+    // Bytes received but not yet read, from begin_ on.
+    std::string buffer_;
     std::size_t begin_ = 0;
-    std::size_t end_ = 0;
 };
 
 } // namespace otthon::sim

@@ -2,8 +2,10 @@
 
 #include "sim/ConnectionDrop.h"
 #include "sim/ConnectionStream.h"
+#include "sim/ConnectionWatch.h"
 
 #include <httplib.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -11,40 +13,69 @@ namespace otthon::sim {
 
 namespace {
 
-// Every connection has a worker of its own while it lasts, and lasts a bounded time: a request (its head is
-// well under a kibibyte) has a second to begin and two to arrive; a connection serves five at most.
+// Between requests a connection waits in a watch that costs no worker; a request (its head is well under a
+// kibibyte) has a second to begin and two to arrive, and only then takes a worker. A connection serves five
+// at most. The request line stays within cpp-httplib's own limit (CPPHTTPLIB_REQUEST_URI_MAX_LENGTH, 8192,
+// compiled into the library), past which it would close the connection without an answer: the watch
+// answers 414 first.
 constexpr int workerThreads = 64;
 constexpr ConnectionLimits connectionLimits{
     .idle = std::chrono::seconds(1),
     .read = std::chrono::seconds(2),
     .requestBytes = 64 * 1024,
+    .lineBytes = 8192,
     .write = std::chrono::seconds(5),
 };
 constexpr int requestsPerConnection = 5;
 
-// cpp-httplib's own connection loop bounds each read but not a whole request, so a client that sends a
-// byte now and then holds its worker for ever; this loop bounds the whole request.
+// Connections that may wait at once: three quarters of the descriptors the process may open, so that new
+// ones can still be accepted (the oldest waiting ones make room).
+std::size_t mostWaitingConnections() {
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return 4096;
+    return std::max<std::size_t>(limit.rlim_cur / 4 * 3, 16);
+}
+
+// cpp-httplib gives each connection a worker for as long as it lasts, idle or not, so that a few dozen idle
+// keep-alive clients keep every other client waiting; this server gives a worker to a request only.
 class BoundedHttpServer final : public httplib::Server {
 public:
+    BoundedHttpServer() {
+        new_task_queue = [this] {
+            auto* pool = new httplib::ThreadPool(workerThreads);
+            pool_ = pool;
+            return pool;
+        };
+    }
+
     // The library listens with a backlog of five: a burst of connections beyond that waits a second for
     // the retransmission of its handshake. Listening again on the bound socket widens the backlog.
     void widenBacklog() { ::listen(svr_sock_, SOMAXCONN); }
+    // Before the library's own stop, which ends its workers.
+    void stopWatching() { watch_.stop(); }
 
 private:
     bool process_and_close_socket(socket_t socket) override {
-        ConnectionStream stream(socket, connectionLimits);
-        for (int served = 0; served < requestsPerConnection && svr_sock_ != INVALID_SOCKET; ++served) {
-            if (!stream.nextRequest())
-                break;
-            bool clientCloses = false;
-            const bool last = served + 1 == requestsPerConnection;
-            if (!process_request(stream, last, clientCloses, nullptr) || clientCloses || stream.cutShort())
-                break;
-        }
-        ::shutdown(socket, SHUT_RDWR);
-        ::close(socket);
+        watch_.park(std::make_shared<Connection>(socket, connectionLimits));
         return true;
     }
+
+    void serve(const std::shared_ptr<Connection>& connection) {
+        ConnectionStream& stream = connection->stream;
+        stream.beginRequest();
+        bool clientCloses = false;
+        const bool last = ++connection->served == requestsPerConnection;
+        if (process_request(stream, last, clientCloses, nullptr) && !clientCloses && !last &&
+            !stream.cutShort() && svr_sock_ != INVALID_SOCKET)
+            watch_.park(connection);
+    }
+
+    std::atomic<httplib::TaskQueue*> pool_ = nullptr;
+    ConnectionWatch watch_{[this](std::shared_ptr<Connection> connection) {
+                               pool_.load()->enqueue([this, connection] { serve(connection); });
+                           },
+                           mostWaitingConnections()};
 };
 
 // The command text of a request: "" without a query, the decoded dt value when that is the only
@@ -77,7 +108,6 @@ int Server::start(const std::string& host, int port) {
     auto bounded = std::make_unique<BoundedHttpServer>();
     BoundedHttpServer& httpServer = *bounded;
     http_ = std::move(bounded);
-    http_->new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
     // Only for the Keep-Alive header of the replies: the connection loop above keeps these bounds itself.
     http_->set_keep_alive_timeout(
         std::chrono::duration_cast<std::chrono::seconds>(connectionLimits.idle).count());
@@ -137,8 +167,9 @@ void Server::stop() {
         stopRequested_ = true;
     }
     stopping_.notify_all();
+    static_cast<BoundedHttpServer&>(*http_).stopWatching();
     http_->stop();
-    // Workers wait on idle keep-alive connections until these time out; close them now instead.
+    // Waiting connections close with the watch; those whose requests are under way close now too.
     dropConnectionsAcceptedOn(port_);
     listener_.join();
     http_.reset();

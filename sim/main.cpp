@@ -5,6 +5,7 @@
 #include <iostream>
 #include <map>
 #include <string_view>
+#include <sys/resource.h>
 #include <vector>
 
 int main(int argc, char** argv) {
@@ -26,6 +27,13 @@ int main(int argc, char** argv) {
     sigaddset(&stopSignals, SIGINT);
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    // Idle connections cost a descriptor each: allow as many as the system lets this process have.
+    rlimit files{};
+    if (getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &files);
+    }
 
     Server server(line.controller);
     if (server.start(line.host, line.port) < 0) {
