@@ -93,6 +93,32 @@ private slots:
         QVERIFY(texts(*page->List).isEmpty());
     }
 
+    // An add or a delete holds the poll until its reply, or 3 s without one. A slot change that is not
+    // delivered leaves the editor on the controller's slot: "Beállít" then sends the same change again.
+    void scheduleCommandsHoldThePollUntilTheirReply() {
+        PageHarness h(true);
+        auto list = load<MedenceTabla>(h, threeSlots);
+        QVERIFY(list->EditSwitch->toggle(true));
+        QVERIFY(list->List->commit(3, Table::Insert));
+        h.scheduler.advance(2.99);
+        QVERIFY(h.model().CommandSettling);
+        h.scheduler.advance(0.01);
+        QVERIFY(!h.model().CommandSettling);
+        QVERIFY(list->EditSwitch->toggle(true));
+        QVERIFY(list->List->commit(0, Table::Delete));
+        h.transport.reply(1, QJsonDocument(withPool(threeSlots)).toJson());
+        QVERIFY(!h.model().CommandSettling);
+
+        auto editor = h.load<MedenceBeallitas>();
+        QVERIFY(editor->wheel(SlotPart::Hour)->pick(606));
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            QVERIFY(editor->SetButton->tap());
+            h.transport.fail(h.transport.count() - 1);
+            h.scheduler.advance(3.0);
+        }
+        QCOMPARE(h.sent().mid(2), QStringList(2, QStringLiteral("?dt=Poolup:7:30:15:6:30:15")));
+    }
+
     // A row opens the editor on where its slot stands in the document now, or not at all when it is gone.
     void selectOpensTheEditorOnTheSlotsDocumentRow() {
         PageHarness h(true);
