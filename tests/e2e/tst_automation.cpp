@@ -96,8 +96,8 @@ private slots:
         QCOMPARE(irrigationSlotsOnceReplied(start), start);
     }
 
-    // Against a controller that then goes away: the first values show, a draft
-    // does not stop the poll, and a sub-screen shows the lost link and tells a change it could not deliver.
+    // Against a controller that then goes away: the first values show, and a sub-screen shows the lost link
+    // and tells a change it could not deliver.
     void theScreenFollowsTheController() {
         otthon::sim::Server controller;
         QVERIFY(controller.start() > 0);
@@ -111,19 +111,7 @@ private slots:
         QVERIFY(!text(first, "KulsoTmpLabel").contains(u'–'));
         QCOMPARE(first.value("demo"), QJsonValue(false));
 
-        QVERIFY(live.swipeOn());
-        QVERIFY(live.waitForEnabled("NappaliPluszBtn"));
-        QVERIFY(live.tap("NappaliPluszBtn"));
-        const QString draft = text(live.state(), "NappaliTmpTxt");
-        const int polls = int(live.ask({{"do", "sent"}}).value("sent").toArray().size());
-        const QJsonObject later = live.waitUntil([&](const QJsonObject& s) {
-            return s.value("model").toObject().value("ReplyCount").toInt() >= polls + 1;
-        });
-        QCOMPARE(live.ask({{"do", "sent"}}).value("sent").toArray().last(), QJsonValue(""));
-        QCOMPARE(text(later, "NappaliTmpTxt"), draft);
-        QCOMPARE(later.value("model").toObject().value("CommandInFlight"), QJsonValue(true));
-
-        for (int page = 1; page < 3; ++page)
+        for (int page = 0; page < 3; ++page)
             QVERIFY(live.swipeOn());
         QVERIFY(live.waitForEnabled("MedenceBeallitas"));
         QVERIFY(live.tap("MedenceBeallitas"));
