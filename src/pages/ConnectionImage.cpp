@@ -33,6 +33,7 @@ ImageView* makeConnectionImage(Screen& screen) {
 }
 
 void followConnection(Screen& screen, ImageView* image, const PageContext& context) {
+    image->setImage(QString::fromLatin1(NoConnectionImage));
     const StatusModel& model = context.model();
     showConnection(image, model);
     QObject::connect(&context.link.events, &LinkEvents::exchangeEnded, &screen,

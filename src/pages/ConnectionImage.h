@@ -24,8 +24,8 @@ void showConnection(ImageView* image, const StatusModel& model, const QList<Labe
 // Makes a screen's ConnectionImage outlet.
 ImageView* makeConnectionImage(Screen& screen);
 
-// For a screen that does not redraw from the model: keeps its picture current, now and whenever an exchange
-// with the controller ends.
+// For a screen that does not redraw from the model: shows the picture in `image` and keeps it current, now
+// and whenever an exchange with the controller ends.
 void followConnection(Screen& screen, ImageView* image, const PageContext& context);
 
 } // namespace otthon

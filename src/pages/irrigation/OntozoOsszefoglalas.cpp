@@ -7,7 +7,6 @@ namespace otthon {
 
 OntozoOsszefoglalas::OntozoOsszefoglalas(PageContext& context, QObject* parent)
     : Screen(QStringLiteral("OntozoOsszefoglalas"), parent), model_(context.model()) {
-    ConnectionImage->setImage(QString::fromLatin1(NoConnectionImage));
     followConnection(*this, ConnectionImage, context);
 }
 

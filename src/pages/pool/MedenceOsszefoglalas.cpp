@@ -8,7 +8,6 @@ namespace otthon {
 
 MedenceOsszefoglalas::MedenceOsszefoglalas(PageContext& context, QObject* parent)
     : Screen(QStringLiteral("MedenceOsszefoglalas"), parent), model_(context.model()) {
-    ConnectionImage->setImage(QString::fromLatin1(NoConnectionImage));
     followConnection(*this, ConnectionImage, context);
 }
 

@@ -15,7 +15,6 @@ ScheduleList::ScheduleList(PageContext& context, const ScheduleListKind& kind, Q
     connect(EditSwitch, &Switch::toggledByUser, this, &ScheduleList::editSwitched);
     connect(List, &Table::rowSelected, this, &ScheduleList::didSelectRow);
     connect(List, &Table::rowCommitted, this, [this](int row, int style) { commitEditingStyle(style, row); });
-    ConnectionImage->setImage(QString::fromLatin1(NoConnectionImage));
 }
 
 void ScheduleList::viewDidLoad() {
