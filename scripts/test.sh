@@ -2,9 +2,9 @@
 # Installs what is missing, checks the C++ formatting, builds with warnings as errors, and runs every test; ends
 # with CTest's summary line.
 # The Release build type (GCC at -O3 warns about other things) is built as well, into build-release/, and must
-# be free of warnings too. After the tests, a 40-second fault soak (bench/soak) runs the app of build/ against a
-# faulty substitute controller. Then the tests run once more under AddressSanitizer and UndefinedBehaviorSanitizer,
-# built into build-sanitize/ without the benchmarks; any report fails its test. Before that run, the reply
+# be free of warnings too. Among the tests of build/, a 40-second fault soak (tests/soak, run alone) runs the app
+# against a faulty substitute controller. Then the tests run once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer, built into build-sanitize/ without the benchmarks; any report fails its test. Before that run, the reply
 # fuzzer (scripts/fuzz.sh, clang, build-fuzz/) has a minute; a crash, hang or sanitizer report fails it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,7 +16,6 @@ cmake -S "$root" -B "$root/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release -D
 cmake --build "$root/build-release"
 export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
 (cd "$root/build" && ctest --output-on-failure -j2 --timeout 300)
-python3 "$root/bench/soak/soak.py" --build "$root/build" --seconds 40
 cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOTTHON_WERROR=ON \
     -DOTTHON_SANITIZE=ON -DOTTHON_BENCHMARKS=OFF >/dev/null
 cmake --build "$root/build-sanitize"

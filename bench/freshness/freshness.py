@@ -17,8 +17,8 @@ is missed, 1 when a value never showed."""
 import argparse, json, os, random, statistics, sys, time
 import urllib.request
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from automation import Session  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests"))
+from support.automation import Session  # noqa: E402
 
 WAIT = (0.5, 4.0)  # seconds before each change, uniform
 GIVE_UP = 30       # seconds to wait for a value on the screen

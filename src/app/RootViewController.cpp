@@ -1,6 +1,6 @@
 #include "app/RootViewController.h"
 
-#include "app/ChoiceLists.h"
+#include "link/ChoiceLists.h"
 #include "link/JsonHttp.h"
 #include "link/LinkEvents.h"
 #include "platform/ui/Navigation.h"

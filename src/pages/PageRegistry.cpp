@@ -1,9 +1,9 @@
 #include "pages/PageRegistry.h"
 
-#include "pages/home/HaloViewController.h"
-#include "pages/home/Kulso.h"
-#include "pages/home/Nappali.h"
-#include "pages/home/Radio.h"
+#include "pages/thermostat/HaloViewController.h"
+#include "pages/outside/Kulso.h"
+#include "pages/thermostat/Nappali.h"
+#include "pages/radio/Radio.h"
 #include "pages/irrigation/OntozoBeallitasok.h"
 #include "pages/irrigation/OntozoKiBe.h"
 #include "pages/irrigation/OntozoOsszefoglalas.h"

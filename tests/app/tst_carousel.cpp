@@ -1,4 +1,4 @@
-#include "PageHarness.h"
+#include "support/PageHarness.h"
 #include "app/RootViewController.h"
 #include "platform/ui/Screen.h"
 

@@ -1,4 +1,4 @@
-#include "PageHarness.h"
+#include "support/PageHarness.h"
 #include "link/ModelCopy.h"
 #include "support/SampleReply.h"
 

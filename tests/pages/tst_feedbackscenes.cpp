@@ -1,7 +1,7 @@
-#include "PageHarness.h"
-#include "SceneView.h"
+#include "support/PageHarness.h"
+#include "support/SceneView.h"
 #include "link/JsonHttp.h"
-#include "pages/home/Kulso.h"
+#include "pages/outside/Kulso.h"
 #include "support/SampleReply.h"
 
 using namespace otthon;

@@ -1,8 +1,8 @@
-#include "PageHarness.h"
-#include "pages/home/HaloViewController.h"
-#include "pages/home/Kulso.h"
-#include "pages/home/Nappali.h"
-#include "pages/home/Radio.h"
+#include "support/PageHarness.h"
+#include "pages/thermostat/HaloViewController.h"
+#include "pages/outside/Kulso.h"
+#include "pages/thermostat/Nappali.h"
+#include "pages/radio/Radio.h"
 #include "support/SampleReply.h"
 
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "PageHarness.h"
+#include "support/PageHarness.h"
 #include "pages/irrigation/OntozoBeallitasok.h"
 #include "pages/irrigation/OntozoKiBe.h"
 #include "pages/irrigation/OntozoOsszefoglalas.h"

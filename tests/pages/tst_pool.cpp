@@ -1,4 +1,4 @@
-#include "PageHarness.h"
+#include "support/PageHarness.h"
 #include "pages/pool/MedenceBeallitas.h"
 #include "pages/pool/MedenceOsszefoglalas.h"
 #include "pages/pool/MedenceTabla.h"

@@ -1,5 +1,5 @@
 #include "app/Application.h"
-#include "pages/PageHarness.h"
+#include "support/PageHarness.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Slider.h"
 

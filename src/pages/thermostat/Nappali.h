@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/home/Thermostat.h"
+#include "pages/thermostat/Thermostat.h"
 
 namespace otthon {
 

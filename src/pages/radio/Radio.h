@@ -41,7 +41,7 @@ public:
     explicit Radio(PageContext& context, QObject* parent = nullptr);
 
     QString className() const override { return QStringLiteral("Radio"); }
-    QString scene() const override { return QStringLiteral("qrc:/qt/qml/Otthon/Pages/home/Radio.qml"); }
+    QString scene() const override { return QStringLiteral("qrc:/qt/qml/Otthon/Pages/radio/Radio.qml"); }
     void viewDidLoad() override;
     void INIT() override;
     // The radio's hold only locks the page: play and stop send their commands themselves.

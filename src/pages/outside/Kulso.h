@@ -39,7 +39,7 @@ public:
     explicit Kulso(PageContext& context, QObject* parent = nullptr);
 
     QString className() const override { return QStringLiteral("Kulso"); }
-    QString scene() const override { return QStringLiteral("qrc:/qt/qml/Otthon/Pages/home/Kulso.qml"); }
+    QString scene() const override { return QStringLiteral("qrc:/qt/qml/Otthon/Pages/outside/Kulso.qml"); }
     void viewDidLoad() override;
     void INIT() override;
 

@@ -1,4 +1,4 @@
-#include "pages/home/Thermostat.h"
+#include "pages/thermostat/Thermostat.h"
 
 #include "link/Commands.h"
 #include "link/WholeNumber.h"

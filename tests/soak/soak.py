@@ -10,7 +10,7 @@ import argparse, json, os, random, sys, time
 import urllib.request
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from automation import Session  # noqa: E402
+from support.automation import Session  # noqa: E402
 
 MAX_PENDING = 4
 MIB = 1024 * 1024

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "pages/ControlPage.h"
-#include "pages/home/ThermostatTwin.h"
+#include "pages/thermostat/ThermostatTwin.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Slider.h"
@@ -44,7 +44,7 @@ public:
 
     const ThermostatTwin& twin() const { return twin_; }
     QString className() const override { return twin_.className.toString(); }
-    QString scene() const override { return QStringLiteral("qrc:/qt/qml/Otthon/Pages/home/Thermostat.qml"); }
+    QString scene() const override { return QStringLiteral("qrc:/qt/qml/Otthon/Pages/thermostat/Thermostat.qml"); }
     void viewDidLoad() override;
     void INIT() override;
 

@@ -1,4 +1,4 @@
-#include "pages/home/Radio.h"
+#include "pages/radio/Radio.h"
 
 #include "link/Commands.h"
 #include "link/JsonHttp.h"

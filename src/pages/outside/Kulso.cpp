@@ -1,4 +1,4 @@
-#include "pages/home/Kulso.h"
+#include "pages/outside/Kulso.h"
 
 #include "link/Commands.h"
 #include "link/JsonHttp.h"

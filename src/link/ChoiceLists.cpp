@@ -1,4 +1,4 @@
-#include "app/ChoiceLists.h"
+#include "link/ChoiceLists.h"
 
 #include "link/StatusModel.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ChoiceLists.h"
+#include "link/ChoiceLists.h"
 #include "link/LinkEvents.h"
 #include "pages/PageContext.h"
 #include "pages/PageRegistry.h"
