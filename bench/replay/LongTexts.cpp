@@ -1,8 +1,8 @@
 #include "LongTexts.h"
 
 #include "link/JsonHttp.h"
-#include "support/PageHarness.h"
 #include "pages/radio/Radio.h"
+#include "support/PageHarness.h"
 #include "support/SampleReply.h"
 
 #include <QElapsedTimer>

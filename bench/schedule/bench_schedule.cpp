@@ -4,11 +4,11 @@
 // drawn) with 10 and with 1,000 slots, and how many rows the scene made.
 #include "Bench.h"
 
-#include "support/PageHarness.h"
 #include "pages/irrigation/OntozoOsszefoglalas.h"
 #include "pages/irrigation/OntozoTable.h"
 #include "pages/pool/MedenceOsszefoglalas.h"
 #include "pages/pool/MedenceTabla.h"
+#include "support/PageHarness.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>

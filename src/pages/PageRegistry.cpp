@@ -1,18 +1,18 @@
 #include "pages/PageRegistry.h"
 
-#include "pages/thermostat/HaloViewController.h"
-#include "pages/outside/Kulso.h"
-#include "pages/thermostat/Nappali.h"
-#include "pages/radio/Radio.h"
 #include "pages/irrigation/OntozoBeallitasok.h"
 #include "pages/irrigation/OntozoKiBe.h"
 #include "pages/irrigation/OntozoOsszefoglalas.h"
 #include "pages/irrigation/OntozoTable.h"
 #include "pages/irrigation/OntozoViewController.h"
+#include "pages/outside/Kulso.h"
 #include "pages/pool/MedenceBeallitas.h"
 #include "pages/pool/MedenceOsszefoglalas.h"
 #include "pages/pool/MedenceTabla.h"
 #include "pages/pool/MedenceViewController.h"
+#include "pages/radio/Radio.h"
+#include "pages/thermostat/HaloViewController.h"
+#include "pages/thermostat/Nappali.h"
 #include "platform/ui/Navigation.h"
 
 namespace otthon {

@@ -1,6 +1,6 @@
-#include "support/PageHarness.h"
 #include "app/RootViewController.h"
 #include "platform/ui/Screen.h"
+#include "support/PageHarness.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "support/PageHarness.h"
 #include "link/ModelCopy.h"
+#include "support/PageHarness.h"
 #include "support/SampleReply.h"
 
 #include <QAccessible>

@@ -1,8 +1,8 @@
-#include "support/PageHarness.h"
-#include "support/SceneView.h"
 #include "link/JsonHttp.h"
 #include "pages/outside/Kulso.h"
+#include "support/PageHarness.h"
 #include "support/SampleReply.h"
+#include "support/SceneView.h"
 
 using namespace otthon;
 using namespace otthon::testing;

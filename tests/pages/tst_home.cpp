@@ -1,8 +1,8 @@
-#include "support/PageHarness.h"
-#include "pages/thermostat/HaloViewController.h"
 #include "pages/outside/Kulso.h"
-#include "pages/thermostat/Nappali.h"
 #include "pages/radio/Radio.h"
+#include "pages/thermostat/HaloViewController.h"
+#include "pages/thermostat/Nappali.h"
+#include "support/PageHarness.h"
 #include "support/SampleReply.h"
 
 #include <QtTest>

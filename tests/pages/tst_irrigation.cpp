@@ -1,8 +1,8 @@
-#include "support/PageHarness.h"
 #include "pages/irrigation/OntozoBeallitasok.h"
 #include "pages/irrigation/OntozoKiBe.h"
 #include "pages/irrigation/OntozoOsszefoglalas.h"
 #include "pages/irrigation/OntozoTable.h"
+#include "support/PageHarness.h"
 #include "support/SampleReply.h"
 
 #include <QRandomGenerator>

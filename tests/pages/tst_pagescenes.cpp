@@ -1,10 +1,10 @@
-#include "support/PageHarness.h"
-#include "support/SceneView.h"
-#include "pages/thermostat/HaloViewController.h"
-#include "pages/radio/Radio.h"
 #include "pages/pool/MedenceTabla.h"
 #include "pages/pool/MedenceViewController.h"
+#include "pages/radio/Radio.h"
+#include "pages/thermostat/HaloViewController.h"
+#include "support/PageHarness.h"
 #include "support/SampleReply.h"
+#include "support/SceneView.h"
 
 #include <QQmlEngine>
 #include <QQuickItem>

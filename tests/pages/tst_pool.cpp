@@ -1,7 +1,7 @@
-#include "support/PageHarness.h"
 #include "pages/pool/MedenceBeallitas.h"
 #include "pages/pool/MedenceOsszefoglalas.h"
 #include "pages/pool/MedenceTabla.h"
+#include "support/PageHarness.h"
 #include "support/SampleReply.h"
 
 #include <QtTest>

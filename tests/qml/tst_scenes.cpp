@@ -1,7 +1,7 @@
 #include "app/Application.h"
-#include "support/PageHarness.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Slider.h"
+#include "support/PageHarness.h"
 
 #include <QAccessible>
 #include <QQmlComponent>

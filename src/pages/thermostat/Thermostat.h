@@ -44,7 +44,9 @@ public:
 
     const ThermostatTwin& twin() const { return twin_; }
     QString className() const override { return twin_.className.toString(); }
-    QString scene() const override { return QStringLiteral("qrc:/qt/qml/Otthon/Pages/thermostat/Thermostat.qml"); }
+    QString scene() const override {
+        return QStringLiteral("qrc:/qt/qml/Otthon/Pages/thermostat/Thermostat.qml");
+    }
     void viewDidLoad() override;
     void INIT() override;
 
