@@ -88,7 +88,7 @@ void JsonHttp::didFinishLoading() {
     if (model.Exchanges.takes(number_, command_.isEmpty())) {
         model.Exchanges.take(number_);
         model.StatusDocument = std::move(reply);
-        model.LastReply = QDateTime::currentDateTime();
+        model.LastReply = link_.scheduler.wallClock();
         Feltoltes();
     }
     end(true);

@@ -2,6 +2,7 @@
 
 #include "link/LinkEvents.h"
 #include "pages/PageContext.h"
+#include "platform/Scheduler.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Screen.h"
@@ -16,11 +17,13 @@ QString lastReplyText(const QDateTime& lastReply, const QDateTime& now) {
     return QStringLiteral("Utolsó adat: ") + lastReply.toString(format);
 }
 
-void showConnection(ImageView* image, const StatusModel& model, const QList<Label*>& values) {
+void showConnection(ImageView* image, const PageContext& context, const QList<Label*>& values) {
+    const StatusModel& model = context.model();
     const bool stale = !model.Connected;
     if (image) {
         image->setHidden(!stale);
-        image->setCaption(stale ? lastReplyText(model.LastReply, QDateTime::currentDateTime()) : QString());
+        image->setCaption(stale ? lastReplyText(model.LastReply, context.scheduler().wallClock())
+                                : QString());
     }
     for (Label* value : values)
         value->setStale(stale);
@@ -34,10 +37,9 @@ ImageView* makeConnectionImage(Screen& screen) {
 
 void followConnection(Screen& screen, ImageView* image, const PageContext& context) {
     image->setImage(QString::fromLatin1(NoConnectionImage));
-    const StatusModel& model = context.model();
-    showConnection(image, model);
+    showConnection(image, context);
     QObject::connect(&context.link.events, &LinkEvents::exchangeEnded, &screen,
-                     [image, &model] { showConnection(image, model); });
+                     [image, &context] { showConnection(image, context); });
 }
 
 } // namespace otthon

@@ -10,7 +10,6 @@ class ImageView;
 class Label;
 class Screen;
 struct PageContext;
-struct StatusModel;
 
 // The no-connection picture that every screen shows while the link to the controller is down.
 inline constexpr char NoConnectionImage[] = "nincs_kapcsolat.png";
@@ -18,8 +17,9 @@ inline constexpr char NoConnectionImage[] = "nincs_kapcsolat.png";
 // The caption under the picture: when the last reply came ("Utolsó adat: 14:05"), or that none has.
 QString lastReplyText(const QDateTime& lastReply, const QDateTime& now);
 
-// Shows `image` exactly while the link is down, with its caption, and marks `values` stale meanwhile.
-void showConnection(ImageView* image, const StatusModel& model, const QList<Label*>& values = {});
+// Shows `image` exactly while the link is down, with its caption (read against the scheduler's wall clock),
+// and marks `values` stale meanwhile.
+void showConnection(ImageView* image, const PageContext& context, const QList<Label*>& values = {});
 
 // Makes a screen's ConnectionImage outlet.
 ImageView* makeConnectionImage(Screen& screen);

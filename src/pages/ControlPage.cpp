@@ -11,12 +11,12 @@ namespace otthon {
 
 ControlPage::ControlPage(PageContext& context, const QString& restorationIdentifier, QObject* parent)
     : Screen(restorationIdentifier, parent), ConnectionImage(makeConnectionImage(*this)), context_(context) {
-    otthon::showConnection(ConnectionImage, context.model());
+    otthon::showConnection(ConnectionImage, context);
     connect(&context.link.events, &LinkEvents::exchangeEnded, this, &ControlPage::linkChanged);
 }
 
 void ControlPage::showConnection() {
-    otthon::showConnection(ConnectionImage, model(), valueLabels());
+    otthon::showConnection(ConnectionImage, context_, valueLabels());
 }
 
 void ControlPage::startRefreshTimer() {

@@ -23,6 +23,7 @@ public:
     bool isValid(TimerId id) const override;
     int activeTimers() const override { return int(timers_.size()); }
     double now() const override;
+    QDateTime wallClock() const override { return QDateTime::currentDateTime(); }
 
 private:
     void fire(TimerId id);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QtGlobal>
 
 #include <cmath>
@@ -36,6 +37,8 @@ public:
     virtual int activeTimers() const = 0;
     // Seconds since the scheduler was made.
     virtual double now() const = 0;
+    // The local date and time, for what the user reads as a time of day ("Utolsó adat: 14:05").
+    virtual QDateTime wallClock() const = 0;
 
     // A delayed call: fires once, `seconds` from now (0: after the current handler has returned).
     TimerId after(double seconds, std::function<void()> action) {

@@ -21,6 +21,7 @@ public:
     bool isValid(TimerId id) const override { return pending_.count(id) != 0 && inner_.isValid(id); }
     int activeTimers() const override { return int(pending_.size()); }
     double now() const override { return inner_.now(); }
+    QDateTime wallClock() const override { return inner_.wallClock(); }
 
     void end();
 

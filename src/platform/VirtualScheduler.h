@@ -16,6 +16,10 @@ public:
     bool isValid(TimerId id) const override;
     int activeTimers() const override { return int(timers_.size()); }
     double now() const override { return now_; }
+    // The wall clock starts at setWallClock()'s moment (by default 2026-06-15 12:00 local time) and moves
+    // with advance().
+    QDateTime wallClock() const override { return wallStart_.addMSecs(qint64(now_ * 1000.0)); }
+    void setWallClock(const QDateTime& at) { wallStart_ = at.addMSecs(-qint64(now_ * 1000.0)); }
 
     void advance(double seconds);
     // Fires what is due now (delayed calls of 0 s) without moving time.
@@ -31,6 +35,7 @@ private:
     };
     std::map<TimerId, Entry> timers_;
     double now_ = 0;
+    QDateTime wallStart_{QDate(2026, 6, 15), QTime(12, 0)};
     TimerId nextId_ = 1;
     quint64 nextOrder_ = 0;
 };

@@ -20,20 +20,26 @@ class FeedbackScenesTest : public QObject {
 
 private slots:
     // While the no-connection picture shows, the values are dimmed and the picture says when the last reply
-    // came; the next good reply takes both away.
+    // came (with its date once that is not today); the next good reply takes both away.
     void staleValuesAreMarkedUntilTheNextGoodReply() {
         PageHarness h;
+        h.scheduler.setWallClock(QDateTime(QDate(2026, 12, 7), QTime(23, 58, 30)));
         auto page = h.load<Kulso>();
         SceneView scene(*page);
         QQuickItem* value = scene.control(page->KulsoTmpLabel);
         QQuickItem* badge = scene.control(page->ConnectionImage);
         const auto marked = [&] { return badge->isVisible() && value->opacity() < 0.5; };
+        const auto caption = [&] {
+            return badge->findChild<QQuickItem*>(QStringLiteral("caption"))->property("text").toString();
+        };
         poll(h, true);
         QVERIFY(!marked() && value->opacity() == 1.0);
         poll(h, false);
         QVERIFY(marked());
-        QCOMPARE(badge->findChild<QQuickItem*>(QStringLiteral("caption"))->property("text").toString(),
-                 "Utolsó adat: " + h.model().LastReply.toString(QStringLiteral("HH:mm")));
+        QCOMPARE(caption(), QStringLiteral("Utolsó adat: 23:58"));
+        h.scheduler.advance(120); // past midnight
+        poll(h, false);
+        QCOMPARE(caption(), QStringLiteral("Utolsó adat: 12.07. 23:58"));
         poll(h, true);
         QVERIFY(!badge->isVisible() && value->opacity() == 1.0);
     }
