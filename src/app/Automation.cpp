@@ -1,7 +1,7 @@
 #include "app/Automation.h"
 
 #include "app/Application.h"
-#include "app/ModelJson.h"
+#include "link/ModelJson.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Picker.h"
 #include "platform/ui/SegmentedControl.h"
