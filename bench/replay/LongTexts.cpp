@@ -1,5 +1,6 @@
 #include "LongTexts.h"
 
+#include "link/ExchangeLimits.h"
 #include "link/JsonHttp.h"
 #include "pages/radio/Radio.h"
 #include "support/PageHarness.h"
@@ -44,7 +45,7 @@ QByteArray oneLongName(qsizetype length) {
 QByteArray manyNames(qsizetype length) {
     const QByteArray row = QJsonDocument(QJsonArray{QJsonArray{QStringLiteral("99999"), name(length)}})
                                .toJson(QJsonDocument::Compact);
-    const qsizetype room = JsonHttp::MaxReplyBytes - withStations({}).size();
+    const qsizetype room = MaxReplyBytes - withStations({}).size();
     const qsizetype count = room / (row.size() - 1); // each row and its comma
     QJsonArray stations;
     for (qsizetype i = 0; i < count; ++i)

@@ -5,6 +5,7 @@
 // Release build offscreen: bench_replay [rounds] [file or folder...]
 #include "LongTexts.h"
 #include "ReplyPath.h"
+#include "pages/PageRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,8 +65,8 @@ int main(int argc, char** argv) {
         longTexts ? bench::longTextReplies() : decltype(generated){};
     for (const auto& [name, reply] : generated)
         replay(reply, name);
-    std::printf("%lld replies x 13 screens, best of %d rounds each\n",
-                static_cast<long long>(files.size() + generated.size()), rounds);
+    std::printf("%lld replies x %zu screens, best of %d rounds each\n",
+                static_cast<long long>(files.size() + generated.size()), everyScreen().size(), rounds);
     std::printf("slowest redraw: %.3f ms (%s, %s); one frame at 60 Hz: 16.667 ms\n",
                 double(slowest.nanoseconds) / 1e6, qPrintable(slowest.screen), qPrintable(slowest.file));
     const qint64 worst =

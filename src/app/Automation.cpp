@@ -1,7 +1,8 @@
 #include "app/Automation.h"
 
 #include "app/Application.h"
-#include "app/ModelJson.h"
+#include "link/ModelJson.h"
+#include "pages/PageRegistry.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Picker.h"
 #include "platform/ui/SegmentedControl.h"
@@ -47,6 +48,15 @@ QJsonObject failure(const QString& error) {
 
 QJsonObject badRequest() {
     return failure(QStringLiteral("bad request"));
+}
+
+// The carousel's pages in its order, each with the class name that `screen` reports while it is on top.
+QJsonArray carouselPagesJson() {
+    QJsonArray pages;
+    for (const ScreenKind& screen : everyScreen())
+        if (screen.carouselPage)
+            pages.append(QJsonObject{{"page", screen.identifier}, {"screen", screen.className()}});
+    return pages;
 }
 
 // A whole number given as a JSON number.
@@ -249,6 +259,7 @@ Automation::Answer Automation::state(const QJsonObject&) {
     return success({
         {"screen", top ? QJsonValue(top->className()) : QJsonValue()},
         {"page", page ? QJsonValue(page->restorationIdentifier()) : QJsonValue()},
+        {"pages", carouselPagesJson()},
         {"elements", top ? top->describe().value("outlets") : QJsonObject()},
         {"alert", app_.alerts().describeTop()},
         {"model", modelToJson(app_.state().model)},

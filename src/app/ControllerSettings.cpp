@@ -1,7 +1,7 @@
 #include "app/ControllerSettings.h"
 
 #include "link/BaseUrl.h"
-#include "link/JsonHttp.h"
+#include "link/ExchangeLimits.h"
 
 #include <QSettings>
 
@@ -21,7 +21,7 @@ QString textOf(const ControllerProbe::Result& result) {
     case Outcome::HostNotFound:
         return QStringLiteral("Nem működik: nincs ilyen gép.");
     case Outcome::TimedOut:
-        return QStringLiteral("Nem működik: %1 másodperc alatt nem jött válasz.").arg(JsonHttp::Timeout);
+        return QStringLiteral("Nem működik: %1 másodperc alatt nem jött válasz.").arg(ExchangeDeadline);
     case Outcome::NotAController:
         return QStringLiteral("Nem működik: válaszolt valami, de nem a vezérlő.");
     case Outcome::Failed:

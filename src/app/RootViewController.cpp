@@ -3,6 +3,7 @@
 #include "link/ChoiceLists.h"
 #include "link/JsonHttp.h"
 #include "link/LinkEvents.h"
+#include "pages/PageRegistry.h"
 #include "platform/ui/Navigation.h"
 #include "platform/ui/Screen.h"
 
@@ -19,8 +20,7 @@ RootViewController::~RootViewController() {
 
 const QStringList& RootViewController::contentPageRestorationIDs() {
     if (ids_.isEmpty())
-        ids_ = {QStringLiteral("Külső"),   QStringLiteral("Nappali"), QStringLiteral("Háló"),
-                QStringLiteral("Medence"), QStringLiteral("Öntöző"),  QStringLiteral("Rádió")};
+        ids_ = carouselPages();
     return ids_;
 }
 

@@ -1,9 +1,7 @@
 #include "link/ControllerProbe.h"
 
-#include "link/JsonHttp.h"
+#include "link/ExchangeLimits.h"
 #include "link/StatusTree.h"
-
-#include <QUrl>
 
 namespace otthon {
 
@@ -29,23 +27,21 @@ void ControllerProbe::start(const QString& baseUrl, std::function<void(const Res
     cancel();
     done_ = std::move(done);
     // The handlers reach this probe only while the exchange is under way: cancel() drops them.
-    deadline_ = ScopedTimer(scheduler_, scheduler_.after(JsonHttp::Timeout, [this] {
-        finish({Outcome::TimedOut, QStringLiteral("no complete reply within %1 s").arg(JsonHttp::Timeout)});
+    deadline_ = ScopedTimer(scheduler_, scheduler_.after(ExchangeDeadline, [this] {
+        finish({Outcome::TimedOut, pastDeadlineReason()});
     }));
-    const QUrl url(baseUrl, QUrl::StrictMode);
+    const QUrl url = requestUrl(baseUrl);
     if (!url.isValid()) {
         deadline_ = ScopedTimer(scheduler_, scheduler_.after(0, [this] {
-            finish({Outcome::Failed, QStringLiteral("the address is not a valid URL")});
+            finish({Outcome::Failed, invalidUrlReason()});
         }));
         return;
     }
     HttpHandlers handlers;
     handlers.response = [this] { body_.clear(); };
     handlers.data = [this](const QByteArray& bytes) {
-        if (bytes.size() > JsonHttp::MaxReplyBytes - body_.size())
-            finish({Outcome::NotAController, QStringLiteral("the reply is too long")});
-        else
-            body_.append(bytes);
+        if (!appendWithinCap(body_, bytes))
+            finish({Outcome::NotAController, tooLongReason()});
     };
     handlers.finished = [this] {
         exchange_.reset();
@@ -56,7 +52,7 @@ void ControllerProbe::start(const QString& baseUrl, std::function<void(const Res
         exchange_.reset();
         finish({outcomeOf(failure.kind), failure.detail});
     };
-    exchange_ = transport_.get(url, JsonHttp::Timeout, std::move(handlers));
+    exchange_ = transport_.get(url, ExchangeDeadline, std::move(handlers));
 }
 
 void ControllerProbe::cancel() {

@@ -1,13 +1,12 @@
 #include "link/JsonHttp.h"
 
+#include "link/ExchangeLimits.h"
 #include "link/LinkEvents.h"
 #include "link/LinkLog.h"
 #include "link/ModelCopy.h"
 #include "link/StatusModel.h"
 #include "platform/HttpTransport.h"
 #include "platform/Scheduler.h"
-
-#include <QUrl>
 
 namespace otthon {
 
@@ -26,10 +25,10 @@ void JsonHttp::AsyncTovren(const QString& command) {
     auto self = shared_from_this();
     command_ = command;
     number_ = link_.model.Exchanges.begin(!command.isEmpty());
-    const QUrl url(link_.model.BaseUrl + command, QUrl::StrictMode);
+    const QUrl url = requestUrl(link_.model.BaseUrl + command);
     if (!url.isValid()) {
         // Nothing can be sent; report it like a failed exchange, but never within the sender's own call.
-        link_.scheduler.after(0, [self] { self->didFail(QStringLiteral("the address is not a valid URL")); });
+        link_.scheduler.after(0, [self] { self->didFail(invalidUrlReason()); });
         return;
     }
     HttpHandlers handlers;
@@ -37,12 +36,12 @@ void JsonHttp::AsyncTovren(const QString& command) {
     handlers.data = [self](const QByteArray& bytes) { self->didReceiveData(bytes); };
     handlers.finished = [self] { self->didFinishLoading(); };
     handlers.failed = [self](const HttpFailure& failure) { self->didFail(failure.detail); };
-    exchange_ = link_.transport.get(url, Timeout, std::move(handlers));
+    exchange_ = link_.transport.get(url, ExchangeDeadline, std::move(handlers));
     // The deadline does not keep the exchange alive: it is over once the transport has let it go.
     const std::weak_ptr<JsonHttp> exchange = self;
-    deadline_ = ScopedTimer(link_.scheduler, link_.scheduler.after(Timeout, [exchange] {
+    deadline_ = ScopedTimer(link_.scheduler, link_.scheduler.after(ExchangeDeadline, [exchange] {
         if (const auto self = exchange.lock())
-            self->giveUp(QStringLiteral("no complete reply within %1 s").arg(Timeout));
+            self->giveUp(pastDeadlineReason());
     }));
 }
 
@@ -51,11 +50,8 @@ void JsonHttp::didReceiveResponse() {
 }
 
 void JsonHttp::didReceiveData(const QByteArray& bytes) {
-    if (bytes.size() > MaxReplyBytes - responseData_.size()) {
-        giveUp(QStringLiteral("the reply is longer than %1 bytes").arg(MaxReplyBytes));
-        return;
-    }
-    responseData_.append(bytes);
+    if (!appendWithinCap(responseData_, bytes))
+        giveUp(tooLongReason());
 }
 
 void JsonHttp::giveUp(const QString& reason) {

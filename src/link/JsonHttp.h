@@ -21,14 +21,10 @@ namespace otthon {
 // up. A command that cannot be delivered is told with a short alert; its optimistic values give way to the
 // controller's at the next reply. Every ending is told through the link's events.
 //
-// An exchange that has not ended Timeout after it began, however steadily its bytes come, or whose reply
-// grows past MaxReplyBytes, is cancelled there and then and counts as failed; what it had received is let go.
+// An exchange that has not ended ExchangeDeadline after it began, or whose reply grows past MaxReplyBytes
+// (ExchangeLimits.h), is cancelled there and then and counts as failed; what it had received is let go.
 class JsonHttp : public std::enable_shared_from_this<JsonHttp> {
 public:
-    static constexpr double Timeout = 10.0;
-    // No status document comes near this (the largest are tens of KiB).
-    static constexpr qsizetype MaxReplyBytes = 4 * 1024 * 1024;
-
     // Told once, when the exchange has ended: whether the controller answered with a status document.
     using Ended = std::function<void(bool answered)>;
     // What an undelivered command's alert says.

@@ -1,5 +1,6 @@
 #include "link/ModelCopy.h"
 
+#include "link/ModelFields.h"
 #include "link/StatusModel.h"
 #include "platform/AlertPort.h"
 #include "platform/Scheduler.h"
@@ -30,43 +31,8 @@ QJsonValue bounded(const QJsonValue& value) {
     return text.size() > kTextLength ? QJsonValue(cut(text, kTextLength)) : value;
 }
 
-// Element numbers of the reply.
-constexpr int kSensors = 0;
-constexpr int kThermostats = 2;
-constexpr int kSwitches = 3;
-constexpr int kStations = 4;
+// Element of the reply that reports a refused setting.
 constexpr int kErrorReport = 6;
-
-// A row of the reply, read in place. A cell past its end, or any cell of a row that is not an array, reads as
-// absent, as through StatusTree::at.
-class Row {
-public:
-    explicit Row(QJsonArray cells) : cells_(std::move(cells)) {}
-    QJsonValue value(int column) const { return bounded(cells_.at(column)); }
-    qint64 integer(int column) const {
-        return column < cells_.size() ? integerOf(cells_.constBegin()[column]) : 0;
-    }
-    bool flag(int column) const { return integer(column) != 0; }
-    QString text(int column) const {
-        return column < cells_.size() ? cut(textOf(cells_.constBegin()[column]), kTextLength) : QString();
-    }
-
-private:
-    QJsonArray cells_;
-};
-
-// The rows of one element; rows past its end, or of an element that is not an array, are empty.
-class Table {
-public:
-    Table(const StatusTree& reply, int element) : rows_(reply.at(element).toArray()) {}
-    qsizetype size() const { return rows_.size(); }
-    Row row(qsizetype row) const {
-        return Row(row < rows_.size() ? rows_.constBegin()[row].toArray() : QJsonArray());
-    }
-
-private:
-    QJsonArray rows_;
-};
 
 QString shownName(const QString& name) {
     if (name.size() <= kShownNameLength)
@@ -74,44 +40,37 @@ QString shownName(const QString& name) {
     return cut(name, kShownNameLength - 1) + QChar(0x2026);
 }
 
+// A cell of the reply into a field of its type: a value (a text cut), a flag or an integer.
+template <class Field> void copyCell(const StatusTree& reply, ReplyCell at, Field& field) {
+    const QJsonValue cell = reply.at(at.element, at.row, at.column);
+    if constexpr (std::is_same_v<Field, QJsonValue>)
+        field = bounded(cell);
+    else if constexpr (std::is_same_v<Field, bool>)
+        field = flagOf(cell);
+    else if constexpr (std::is_same_v<Field, qint64>)
+        field = integerOf(cell);
+    else
+        static_assert(!sizeof(Field), "a reply cell fills a value, a flag or an integer");
+}
+
+// A column of every row, as texts cut; a row that is not an array keeps its place with an empty text.
+void copyColumn(const StatusTree& reply, ReplyColumn at, QStringList& texts) {
+    const QJsonArray rows = reply.at(at.element).toArray();
+    texts.clear();
+    texts.reserve(rows.size());
+    for (const QJsonValue& row : rows)
+        texts.append(cut(textOf(row.toArray().at(at.column)), kTextLength));
+}
+
 } // namespace
 
 void copyReplyIntoModel(const StatusTree& reply, StatusModel& model) {
-    const Table sensors(reply, kSensors);
-    const Table thermostats(reply, kThermostats);
-    const Table switches(reply, kSwitches);
-    const Row bedroom = sensors.row(0);
-    const Row livingRoom = sensors.row(1);
-    const Row outside = sensors.row(2);
-    const Row bedroomSetting = thermostats.row(0);
-    const Row livingRoomSetting = thermostats.row(1);
-    const Row radio = switches.row(0);
-
-    model.KulsoTmp = outside.value(1);
-    model.KulsoHum = outside.value(2);
-    model.NappaliTmp = livingRoom.value(1);
-    model.NappaliHum = livingRoom.value(2);
-    model.HaloTmp = bedroom.value(1);
-    model.HaloHum = bedroom.value(2);
-    model.MedenceHomerseklet = sensors.row(8).value(1);
-    model.Kapu1Lakat = sensors.row(5).flag(1);
-    model.Kapu2Lakat = sensors.row(6).flag(1);
-    model.Rain = sensors.row(3).flag(1);
-    model.KulsoNyomas = sensors.row(4).value(1);
-    model.NappaliSetTmp = livingRoomSetting.integer(1);
-    model.HaloSetTmp = bedroomSetting.integer(1);
-    model.NappaliFutesBe = livingRoomSetting.flag(3);
-    model.HaloFutesBe = bedroomSetting.flag(3);
-    model.RadioHangero = radio.integer(0);
-    model.RadioBe = radio.integer(2);
-    model.RadioAdo = radio.integer(1);
-    model.MedenceBe = switches.row(1).flag(2);
-
-    const Table stations(reply, kStations);
-    model.RadioAdoLista.clear();
-    model.RadioAdoLista.reserve(stations.size());
-    for (qsizetype i = 0; i < stations.size(); ++i)
-        model.RadioAdoLista.append(stations.row(i).text(1));
+    forEachModelField(model, [&reply](const char*, auto&& field, auto where) {
+        if constexpr (std::is_same_v<decltype(where), ReplyCell>)
+            copyCell(reply, where, field);
+        else if constexpr (std::is_same_v<decltype(where), ReplyColumn>)
+            copyColumn(reply, where, field);
+    });
 }
 
 void alertRefusedSetting(const StatusTree& reply, AlertPort& alerts, Scheduler& scheduler) {

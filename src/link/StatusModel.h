@@ -13,6 +13,7 @@ namespace otthon {
 // The one store through which every part of the app meets: the latest reply, the link flags, the values the
 // pages show and the fixed choice lists. One instance per application, passed by reference.
 // Field names are the household's own vocabulary, so they read the same in code, protocol notes and tests.
+// A field that the copy of a reply writes or that automation shows is listed once more, in ModelFields.h.
 struct StatusModel {
     explicit StatusModel(QString baseUrl) : BaseUrl(std::move(baseUrl)) {}
 

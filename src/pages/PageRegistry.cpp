@@ -18,32 +18,51 @@
 namespace otthon {
 
 namespace {
-template <typename Page> void registerPage(Navigation& navigation, PageContext& context, const QString& id) {
-    navigation.registerScreen(id, [&context] { return std::make_unique<Page>(context); });
+template <typename Page> ScreenKind kind(QString identifier, bool carouselPage) {
+    return {std::move(identifier), carouselPage, &Page::staticMetaObject,
+            [](PageContext& context) -> std::unique_ptr<Screen> { return std::make_unique<Page>(context); }};
 }
+
+constexpr bool Carousel = true;
+constexpr bool SubScreen = false;
 } // namespace
 
+QString ScreenKind::className() const {
+    return Screen::classNameOf(*type);
+}
+
+std::vector<ScreenKind> everyScreen() {
+    return {
+        kind<Kulso>(QStringLiteral("Külső"), Carousel),
+        kind<Nappali>(QStringLiteral("Nappali"), Carousel),
+        kind<HaloViewController>(QStringLiteral("Háló"), Carousel),
+        kind<MedenceViewController>(QStringLiteral("Medence"), Carousel),
+        kind<OntozoViewController>(QStringLiteral("Öntöző"), Carousel),
+        kind<Radio>(QStringLiteral("Rádió"), Carousel),
+        // The pool's sub-screens; the slot editor is pushed by the list's transition.
+        kind<MedenceTabla>(QString::fromUtf16(MedenceViewController::ScheduleScreen), SubScreen),
+        kind<MedenceOsszefoglalas>(QString::fromUtf16(MedenceViewController::SummaryScreen), SubScreen),
+        kind<MedenceBeallitas>(PoolScheduleList.editorTransition.toString(), SubScreen),
+        // The irrigation page's sub-screens; the slot editor is pushed by the list's transition.
+        kind<OntozoOsszefoglalas>(QString::fromUtf16(OntozoViewController::SummaryScreen), SubScreen),
+        kind<OntozoKiBe>(QString::fromUtf16(OntozoViewController::SwitchingScreen), SubScreen),
+        kind<OntozoTable>(QString::fromUtf16(OntozoViewController::ScheduleScreen), SubScreen),
+        kind<OntozoBeallitasok>(IrrigationScheduleList.editorTransition.toString(), SubScreen),
+    };
+}
+
+QStringList carouselPages() {
+    QStringList pages;
+    for (const ScreenKind& screen : everyScreen())
+        if (screen.carouselPage)
+            pages.append(screen.identifier);
+    return pages;
+}
+
 void registerPages(Navigation& navigation, PageContext& context) {
-    registerPage<Kulso>(navigation, context, QStringLiteral("Külső"));
-    registerPage<Nappali>(navigation, context, QStringLiteral("Nappali"));
-    registerPage<HaloViewController>(navigation, context, QStringLiteral("Háló"));
-    registerPage<MedenceViewController>(navigation, context, QStringLiteral("Medence"));
-    registerPage<OntozoViewController>(navigation, context, QStringLiteral("Öntöző"));
-    registerPage<Radio>(navigation, context, QStringLiteral("Rádió"));
-
-    // The pool's sub-screens; the slot editor is pushed by the list's transition.
-    registerPage<MedenceTabla>(navigation, context,
-                               QString::fromUtf16(MedenceViewController::ScheduleScreen));
-    registerPage<MedenceOsszefoglalas>(navigation, context,
-                                       QString::fromUtf16(MedenceViewController::SummaryScreen));
-    registerPage<MedenceBeallitas>(navigation, context, PoolScheduleList.editorTransition.toString());
-
-    // The irrigation page's sub-screens; the slot editor is pushed by the list's transition.
-    registerPage<OntozoOsszefoglalas>(navigation, context,
-                                      QString::fromUtf16(OntozoViewController::SummaryScreen));
-    registerPage<OntozoKiBe>(navigation, context, QString::fromUtf16(OntozoViewController::SwitchingScreen));
-    registerPage<OntozoTable>(navigation, context, QString::fromUtf16(OntozoViewController::ScheduleScreen));
-    registerPage<OntozoBeallitasok>(navigation, context, IrrigationScheduleList.editorTransition.toString());
+    for (const ScreenKind& screen : everyScreen())
+        navigation.registerScreen(screen.identifier,
+                                  [&context, make = screen.make] { return make(context); });
 }
 
 } // namespace otthon

@@ -105,8 +105,11 @@ private slots:
                                                         : QByteArray("<html><body>It works!</body></html>"));
         else if (answer != Answer::Silence)
             transport.fail(0, answer == Answer::Refused ? HttpFailure::Refused : HttpFailure::HostNotFound);
-        else
-            scheduler.advance(10.0);
+        else {
+            scheduler.advance(9.99); // the probe waits as long as the link's own exchanges, no less
+            QVERIFY(settingsSheet->isTesting());
+            scheduler.advance(0.01);
+        }
         QVERIFY(!settingsSheet->isTesting());
         QVERIFY(answer != Answer::Silence || transport.isCancelled(0));
         QCOMPARE(settingsSheet->status(), status);

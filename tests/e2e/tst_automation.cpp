@@ -110,6 +110,8 @@ private slots:
             live.waitUntil([&](const QJsonObject& s) { return !text(s, "KulsoTmpLabel").contains(u'–'); });
         QVERIFY(!text(first, "KulsoTmpLabel").contains(u'–'));
         QCOMPARE(first.value("demo"), QJsonValue(false));
+        QCOMPARE(first.value("pages")[0],
+                 QJsonValue(QJsonObject{{"page", first["page"]}, {"screen", first["screen"]}}));
 
         for (int page = 0; page < 3; ++page)
             QVERIFY(live.swipeOn());

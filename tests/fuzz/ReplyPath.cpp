@@ -1,19 +1,10 @@
 #include "ReplyPath.h"
 
 #include "link/JsonHttp.h"
-#include "pages/irrigation/OntozoBeallitasok.h"
-#include "pages/irrigation/OntozoKiBe.h"
-#include "pages/irrigation/OntozoOsszefoglalas.h"
-#include "pages/irrigation/OntozoTable.h"
-#include "pages/irrigation/OntozoViewController.h"
-#include "pages/outside/Kulso.h"
-#include "pages/pool/MedenceBeallitas.h"
-#include "pages/pool/MedenceOsszefoglalas.h"
-#include "pages/pool/MedenceTabla.h"
-#include "pages/pool/MedenceViewController.h"
-#include "pages/radio/Radio.h"
-#include "pages/thermostat/HaloViewController.h"
-#include "pages/thermostat/Nappali.h"
+#include "pages/ControlPage.h"
+#include "pages/PageRegistry.h"
+#include "pages/schedule/ScheduleList.h"
+#include "pages/schedule/SlotEditor.h"
 #include "platform/ui/Picker.h"
 #include "support/PageHarness.h"
 #include "support/SampleReply.h"
@@ -25,21 +16,6 @@
 namespace otthon::testing {
 
 namespace {
-
-using Screens = std::vector<std::unique_ptr<Screen>>;
-
-template <class... Page> Screens make(PageContext& context) {
-    Screens screens;
-    (screens.push_back(std::make_unique<Page>(context)), ...);
-    return screens;
-}
-
-// Every screen class: the six carousel pages and their sub-screens.
-Screens everyScreen(PageContext& context) {
-    return make<Kulso, Nappali, HaloViewController, MedenceViewController, OntozoViewController, Radio,
-                MedenceTabla, MedenceOsszefoglalas, MedenceBeallitas, OntozoOsszefoglalas, OntozoKiBe,
-                OntozoTable, OntozoBeallitasok>(context);
-}
 
 // What the refresh tick does.
 void redraw(Screen& screen) {
@@ -85,7 +61,9 @@ void useList(PageHarness& h, ScheduleList& list) {
 
 void runReply(QByteArrayView bytes, const ScreenTimes& times) {
     PageHarness h;
-    const Screens screens = everyScreen(h.context);
+    std::vector<std::unique_ptr<Screen>> screens;
+    for (const ScreenKind& kind : everyScreen())
+        screens.push_back(kind.make(h.context));
     for (const auto& screen : screens)
         screen->loadViewIfNeeded();
     // A usual household first, its last slots chosen in the editors, then the reply.

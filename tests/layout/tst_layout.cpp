@@ -26,10 +26,6 @@ struct Survey {
     QStringList faults;
 };
 
-const QStringList carousel{"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió"};
-const QStringList subScreens{"MedenceTabla", "medence", "MedenceOsszefoglalas", "OntozoKiBe",
-                             "OntozoTable",  "ontozo",  "OntozoOsszefoglalas"};
-
 // The text as drawn across, which may run past the item's own box.
 QRectF textRect(const QQuickItem* text) {
     const qreal width = text->property("contentWidth").toReal();
@@ -93,9 +89,10 @@ private slots:
     void everySceneFitsEverySize_data() {
         QTest::addColumn<QString>("identifier");
         QTest::addColumn<QSize>("size");
-        for (const QString& id : carousel + subScreens)
+        for (const ScreenKind& screen : everyScreen())
             for (QSize size : {QSize(320, 568), QSize(430, 932), QSize(844, 390), QSize(568, 320)})
-                QTest::addRow("%s %dx%d", qPrintable(id), size.width(), size.height()) << id << size;
+                QTest::addRow("%s %dx%d", qPrintable(screen.identifier), size.width(), size.height())
+                    << screen.identifier << size;
     }
 
     // Shown as the window shows it, with the link up and then down: no two controls that take touches on top
@@ -112,7 +109,7 @@ private slots:
         page->loadViewIfNeeded();
         QQmlEngine engine;
         engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-        const bool carouselPage = carousel.contains(identifier);
+        const bool carouselPage = carouselPages().contains(identifier);
         QQmlComponent component(&engine);
         component.setData(carouselPage ? "import Otthon\nSceneLoader {}" : "import Otthon\nSubScreen {}", {});
         QQuickWindow window;

@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "pages/PageRegistry.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Slider.h"
 #include "support/PageHarness.h"
@@ -58,18 +59,19 @@ private slots:
 
     void everyScreenSceneLoadsCleanly_data() {
         QTest::addColumn<QString>("identifier");
-        for (const char* id :
-             {"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió", "MedenceTabla", "medence",
-              "MedenceOsszefoglalas", "OntozoKiBe", "OntozoTable", "ontozo", "OntozoOsszefoglalas"})
-            QTest::newRow(id) << QString::fromUtf8(id);
+        QTest::addColumn<QString>("className");
+        for (const ScreenKind& screen : everyScreen())
+            QTest::newRow(qPrintable(screen.identifier)) << screen.identifier << screen.className();
     }
     // Without its screen and with it, redrawn with the link up so that the bindings that follow the elements
-    // run too.
+    // run too. The screen says the class name that automation lists for it.
     void everyScreenSceneLoadsCleanly() {
         QFETCH(QString, identifier);
+        QFETCH(QString, className);
         PageHarness h;
         std::unique_ptr<Screen> page = h.navigation.instantiate(identifier);
         QVERIFY(page);
+        QCOMPARE(page->className(), className);
         page->loadViewIfNeeded();
         QQmlEngine engine;
         engine.addImportPath(QStringLiteral("qrc:/qt/qml"));

@@ -14,8 +14,6 @@ from support.automation import Session  # noqa: E402
 
 MAX_PENDING = 4
 MIB = 1024 * 1024
-PAGES = ["Kulso", "Nappali", "HaloViewController", "MedenceViewController", "OntozoViewController", "Radio"]
-PAGE_IDS = ["Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió"]
 FAULTS = ["--latency", "20", "--delay", "0.08", "--drop", "0.08", "--not-json", "0.08", "--server-error", "0.08",
           "--hang", "0.04", "--drip", "0.04", "--endless", "0.04"]
 SCRIPT_ERRORS = {"bad request", "unknown request", "wrong kind", "time out of range"}
@@ -30,6 +28,9 @@ class Soak(Session):
         # Buffers from 128 KiB up are mapped and unmapped: resident memory then follows what the app holds, not
         # malloc's keeping of the 4 MiB of the last reply that never ended for the next big one.
         super().start_app(MALLOC_MMAP_THRESHOLD_="131072")
+        # The carousel's pages as the app lists them: their identifiers, and the class names `screen` reports.
+        pages = self.ask({"do": "state"})["pages"]
+        self.page_ids, self.pages = [p["page"] for p in pages], {p["screen"] for p in pages}
 
     def ask(self, request, seconds=0):
         answer = super().ask(request, seconds)
@@ -70,11 +71,11 @@ class Soak(Session):
         state, r = self.ask({"do": "state"}), self.random.random()
         if state["alert"]:
             return self.dismiss(state["alert"])
-        if state["screen"] in PAGES and r < 0.25:
+        if state["screen"] in self.pages and r < 0.25:
             return self.ask({"do": "swipe", "to": self.random.choice(["next", "previous"])})
         touchable = [(name, e) for name, e in sorted(state["elements"].items())
                      if e["kind"] in ("button", "slider", "switch", "segmented", "picker", "table")]
-        if state["screen"] not in PAGES and (r < 0.15 or not touchable):
+        if state["screen"] not in self.pages and (r < 0.15 or not touchable):
             return self.ask({"do": "back"})
         name, e = self.random.choice(touchable)
         kind = e["kind"]
@@ -108,10 +109,10 @@ class Soak(Session):
             state = self.ask({"do": "state"})
             if state["alert"]:
                 self.dismiss(state["alert"])
-            elif state["screen"] not in PAGES:
+            elif state["screen"] not in self.pages:
                 self.ask({"do": "back"})
             elif state["page"] != "Medence" or not swiped:
-                ahead = PAGE_IDS.index(state["page"]) < PAGE_IDS.index("Medence")
+                ahead = self.page_ids.index(state["page"]) < self.page_ids.index("Medence")
                 swiped = self.ask({"do": "swipe", "to": "next" if ahead else "previous"})["ok"]
             else:
                 return

@@ -10,7 +10,11 @@ Screen::Screen(QString restorationIdentifier, QObject* parent)
     : QObject(parent), restorationIdentifier_(std::move(restorationIdentifier)) {}
 
 QString Screen::className() const {
-    const QString name = QString::fromLatin1(metaObject()->className());
+    return classNameOf(*metaObject());
+}
+
+QString Screen::classNameOf(const QMetaObject& type) {
+    const QString name = QString::fromLatin1(type.className());
     return name.mid(name.lastIndexOf(QLatin1Char(':')) + 1);
 }
 

@@ -50,6 +50,7 @@ public:
     QString restorationIdentifier() const { return restorationIdentifier_; }
     // The class name without namespace, e.g. "Kulso".
     virtual QString className() const;
+    static QString classNameOf(const QMetaObject& type);
     QString background() const { return background_; }
     virtual QString scene() const { return {}; }
     void setBackground(const QString& resourceName);
