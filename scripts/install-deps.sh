@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-declarative-dev qt6-svg-dev libgl-dev
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-window qml6-module-qtqml-workerscript
-  qml6-module-qttest
+  qml6-module-qttest qml6-module-qtqml qml6-module-qtqml-models
   libcpp-httplib-dev
   dpkg-dev python3
 )

@@ -21,8 +21,10 @@ class ViewElement;
 //
 // A redraw during a hold shows the newest values and keeps the hold's lock. While a draft is on screen (the
 // user adjusts a value without sending it), a page redraws everything but the controls of the draft.
-class ControlPage : public Screen {
+class ControlPage : public otthon::Screen {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Pages are made by the app")
     Q_PROPERTY(otthon::ImageView* ConnectionImage READ connectionImage CONSTANT)
 
 public:

@@ -1,5 +1,8 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import QtQuick.Controls
+import Otthon.Ui as Ui
 
 // The top open alert, as a modal dialog. An alert without buttons goes away only when the app dismisses it.
 // While it is open, it takes every key: Escape answers with the cancel button (button 0), Enter with the
@@ -7,7 +10,7 @@ import QtQuick.Controls
 Popup {
     id: dialog
 
-    required property QtObject alerts
+    required property Ui.AlertCenter alerts
 
     parent: Overlay.overlay
     anchors.centerIn: parent

@@ -1,14 +1,20 @@
 import QtQuick
 import QtQuick.Controls
+import Otthon
 import Otthon.Controls
+import Otthon.Ui as Ui
 
+// The delegates below read this file's ids, which the linter cannot follow without pragma ComponentBehavior:
+// Bound; in Qt 6.4 that pragma breaks these delegates ("Cannot set property on internal context"), so the lines
+// that read them are exempt from the unqualified-access check.
+//
 // Six slots that the user swipes through. A slot shows a page only while the root screen holds one for it: the
 // current page, and during a swipe its two neighbours. The root screen decides what a settled swipe means.
 Item {
     id: carousel
 
-    required property QtObject root
-    required property QtObject appDelegate
+    required property RootViewController root
+    required property AppDelegate appDelegate
 
     // A new root screen (the link restarted on another address) starts on its own first page.
     onRootChanged: if (view.currentIndex !== root.currentIndex) view.setCurrentIndex(root.currentIndex)
@@ -27,16 +33,17 @@ Item {
             SceneLoader {
                 required property int index
                 page: {
-                    carousel.root.currentPage // re-read whenever the pages change
-                    return carousel.root.pageAt(index)
+                    // Re-read whenever the pages change.
+                    carousel.root.currentPage // qmllint disable unqualified
+                    return carousel.root.pageAt(index) as Ui.Screen
                 }
             }
         }
 
         Connections {
-            target: view.contentItem
+            target: view.contentItem as ListView
             function onDraggingChanged() {
-                if (view.contentItem.dragging)
+                if ((view.contentItem as ListView).dragging)
                     carousel.root.beginSwipe(view.currentIndex)
             }
             function onMovementEnded() {
@@ -78,12 +85,13 @@ Item {
             delegate: Rectangle {
                 required property int index
                 Accessible.role: Accessible.PageTab
-                Accessible.name: Spoken.page(carousel.root.pageNames[index] || "")
+                Accessible.name: Spoken.page(carousel.root.pageNames[index] || "") // qmllint disable unqualified
                 implicitWidth: 8
                 implicitHeight: 8
                 radius: 4
-                color: index === indicator.currentIndex ? carousel.appDelegate.currentPageIndicatorColor
-                                                        : carousel.appDelegate.pageIndicatorColor
+                color: index === indicator.currentIndex // qmllint disable unqualified
+                       ? carousel.appDelegate.currentPageIndicatorColor
+                       : carousel.appDelegate.pageIndicatorColor
             }
         }
     }

@@ -1,12 +1,13 @@
 import QtQuick
 import QtQuick.Controls
+import Otthon
 
 // The controller's address: typed as a host or a whole URL, tried with one status poll, and saved
 // (ControllerSettings does all of it). Enter tries the address, Escape closes the sheet.
 Popup {
     id: sheet
 
-    required property QtObject settings
+    required property ControllerSettings settings
 
     parent: Overlay.overlay
     anchors.centerIn: parent
@@ -25,7 +26,10 @@ Popup {
         color: "#f2f2f2"
     }
 
-    contentItem: Column {
+    // The column is the popup's only child, not its contentItem: that one is made late, and the id of the field
+    // inside would have Qt make it at once.
+    Column {
+        width: parent.width
         spacing: 10
 
         Label {

@@ -1,6 +1,8 @@
 import QtQuick
 import QtQuick.Controls
+import Otthon
 import Otthon.Controls
+import Otthon.Ui as Ui
 
 // The window, held like a phone: the carousel of six pages with its page indicator, the sub-screen on top when
 // one is open, the gear to the controller's address settings at the right end of every head bar, and the
@@ -8,11 +10,11 @@ import Otthon.Controls
 ApplicationWindow {
     id: window
 
-    required property QtObject root
-    required property QtObject alerts
-    required property QtObject navigation
-    required property QtObject appDelegate
-    required property QtObject settings
+    required property RootViewController root
+    required property Ui.AlertCenter alerts
+    required property Ui.Navigation navigation
+    required property AppDelegate appDelegate
+    required property ControllerSettings settings
 
     width: 390
     height: 844
@@ -40,16 +42,18 @@ ApplicationWindow {
         Loader {
             id: subScreen
             anchors.fill: parent
-            readonly property QtObject screen: window.navigation.top
+            readonly property Ui.Screen screen: window.navigation.top
             active: screen !== null
             // Back from a sub-screen, the keys come here again.
             onActiveChanged: if (!active) underDialog.forceActiveFocus()
             sourceComponent: active ? sceneHolder : null
             Component {
                 id: sceneHolder
+                // The ids are this file's own. A bound component (pragma ComponentBehavior: Bound) would tell the
+                // linter so, but in Qt 6.4 this Loader cannot make one.
                 SubScreen {
-                    page: subScreen.screen
-                    navigation: window.navigation
+                    page: subScreen.screen // qmllint disable unqualified
+                    navigation: window.navigation // qmllint disable unqualified
                 }
             }
         }

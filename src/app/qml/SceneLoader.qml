@@ -1,12 +1,13 @@
 import QtQuick
 import Otthon.Controls
+import Otthon.Ui as Ui
 
 // Shows a screen through its own scene, over the screen's background picture: scaled to cover the window and
 // cut at the sides that stick out, never stretched.
 Item {
     id: holder
 
-    property QtObject page: null
+    property Ui.Screen page: null
 
     ArtImage {
         anchors.fill: parent

@@ -1,14 +1,15 @@
 import QtQuick
 import QtQuick.Controls
 import Otthon.Controls
+import Otthon.Ui as Ui
 
 // A sub-screen over the carousel: its scene, a back button at the top, and the back gesture (a drag from the
 // left edge that takes the scene along and goes back past a third of the width). Escape goes back too.
 Item {
     id: holder
 
-    required property QtObject page
-    required property QtObject navigation
+    required property Ui.Screen page
+    required property Ui.Navigation navigation
 
     // The keys go to the sub-screen, not to the carousel hidden below it.
     Component.onCompleted: forceActiveFocus()
@@ -41,7 +42,7 @@ Item {
                 anchors.left: parent.left
                 anchors.top: parent.top
                 anchors.bottom: parent.bottom
-                width: label.implicitWidth + 28
+                width: implicitContentWidth + 28
                 onClicked: holder.navigation.back()
                 Accessible.name: "Vissza"
                 Keys.onReturnPressed: clicked()
@@ -50,7 +51,6 @@ Item {
                 FocusFrame {}
 
                 contentItem: Text {
-                    id: label
                     text: "‹ Vissza"
                     color: back.pressed ? "#9ecbff" : "white"
                     font.pixelSize: 20
@@ -68,7 +68,7 @@ Item {
                 height: 40
                 captionBeside: true
                 captionRoom: parent.width - 56 - width - back.width - 8
-                element: holder.page ? holder.page.outlet("ConnectionImage") : null
+                element: holder.page ? holder.page.outlet("ConnectionImage") as Ui.ImageView : null
             }
         }
     }

@@ -1,12 +1,13 @@
 import QtQuick
 import Otthon.Controls
+import Otthon.Ui as Ui
 
 // The no-connection picture, shown while the link to the controller is down, with its caption under it
 // (when the last reply came), or to its left where a bar leaves no room below.
 ArtImage {
     id: badge
 
-    property QtObject element: null
+    required property Ui.ImageView element
     property bool captionBeside: false
     // The widest the caption may be; where it does not fit, only the picture shows (-1: no bound).
     property real captionRoom: -1

@@ -1,11 +1,12 @@
 import QtQuick
+import Otthon.Ui as Ui
 
 // A label element: its text, greyed while disabled, with an optional background. Given less width than its
 // text needs, the text gets smaller (down to 12 px) rather than cut off.
 Rectangle {
     id: box
 
-    property QtObject element: null
+    required property Ui.Label element
     property alias font: text.font
     property alias horizontalAlignment: text.horizontalAlignment
     property alias wrapMode: text.wrapMode

@@ -1,13 +1,16 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import QtQuick.Controls
 import Otthon.Controls
+import Otthon.Ui as Ui
 
 // A picker element as a wrapping wheel: its rows and titles come from the element. When the user's turn comes
 // to rest, the row goes to the element; rows the page selects never come back.
 Tumbler {
     id: wheel
 
-    property QtObject element: null
+    required property Ui.Picker element
     property color textColor: "white"
 
     // Turns the wheel to the element's row, unless the user is turning it. The wheel is positioned rather than
@@ -16,6 +19,11 @@ Tumbler {
     function place() {
         if (element !== null && count > 0 && !moving && currentIndex !== element.selectedRow)
             positionViewAtIndex(element.selectedRow, Tumbler.Center)
+    }
+
+    // Qt.callLater: Qt 6.4's qmllint takes it for a property that may not be a method, which it is.
+    function later(action) {
+        Qt.callLater(action) // qmllint disable type
     }
 
     // Up and Down turn the wheel by one row, as a short turn by hand would.
@@ -44,16 +52,16 @@ Tumbler {
     Keys.onUpPressed: step(-1)
     Keys.onDownPressed: step(1)
     visibleItemCount: 5
-    onCountChanged: Qt.callLater(place)
-    onElementChanged: Qt.callLater(place)
+    onCountChanged: later(place)
+    onElementChanged: later(place)
     // The view may also move the row while it builds itself: put it back.
     onCurrentIndexChanged: {
         if (!moving)
-            Qt.callLater(place)
+            later(place)
     }
     onMovingChanged: {
         if (!moving)
-            Qt.callLater(settle)
+            later(settle)
     }
 
     Connections {

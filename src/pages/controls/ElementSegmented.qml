@@ -1,12 +1,15 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import Otthon.Controls
+import Otthon.Ui as Ui
 
 // A segmented control element: its segments side by side, the selected one filled. A touch on a segment goes
 // to the element; selections the page makes never come back.
 Rectangle {
     id: control
 
-    property QtObject element: null
+    required property Ui.SegmentedControl element
     readonly property bool usable: element !== null && element.acceptsGestures
 
     visible: element !== null && !element.hidden

@@ -1,13 +1,14 @@
 import QtQuick
 import QtQuick.Controls
 import Otthon.Controls
+import Otthon.Ui as Ui
 
 // A slider element, turned by the element's rotation (an upright slider is a level one turned by 270 degrees,
 // its minimum at the bottom). Only the user's drags go to the element; values the page sets never come back.
 Slider {
     id: control
 
-    property QtObject element: null
+    required property Ui.Slider element
 
     function elementValue() {
         // Reads the range too, so that the value is placed again after the range has changed.

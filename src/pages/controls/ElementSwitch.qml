@@ -1,13 +1,14 @@
 import QtQuick
 import QtQuick.Controls
 import Otthon.Controls
+import Otthon.Ui as Ui
 
 // A switch element on the element's background (colour and corner radius), turned by the element's rotation.
 // Only the user's flips go to the element; positions the page sets never come back.
 Item {
     id: holder
 
-    property QtObject element: null
+    required property Ui.Switch element
 
     function elementOn() {
         return element !== null && element.on

@@ -1,6 +1,9 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import QtQuick.Controls
 import Otthon.Controls
+import Otthon.Ui as Ui
 
 // A table element as a list of rows, made only as they scroll into view. Outside edit mode a touch on a row
 // selects it. A row's text wraps onto more lines rather than being cut short. In edit mode a row shows the
@@ -10,7 +13,7 @@ import Otthon.Controls
 ListView {
     id: list
 
-    property QtObject element: null
+    required property Ui.Table element
     readonly property bool usable: element !== null && element.acceptsGestures
     readonly property bool editing: element !== null && element.editing
     // The row whose delete button is uncovered, or -1.
@@ -41,7 +44,7 @@ ListView {
             if (list.confirming >= 0)
                 list.confirming = -1
             else if (list.editing && row.style === "insert")
-                list.element.commit(row.index, 2)
+                list.element.commit(row.index, Ui.Table.Insert)
             else if (!list.editing)
                 list.element.select(row.index)
         }
@@ -50,7 +53,7 @@ ListView {
                 return
             if (row.confirmingHere) {
                 list.confirming = -1
-                list.element.commit(row.index, 1)
+                list.element.commit(row.index, Ui.Table.Delete)
             } else {
                 list.confirming = row.index
             }
@@ -107,7 +110,7 @@ ListView {
                 enabled: list.usable
                 onClicked: {
                     if (row.style === "insert")
-                        list.element.commit(row.index, 2)
+                        list.element.commit(row.index, Ui.Table.Insert)
                     else
                         list.confirming = row.confirmingHere ? -1 : row.index
                 }
@@ -159,7 +162,7 @@ ListView {
                 enabled: list.usable
                 onClicked: {
                     list.confirming = -1
-                    list.element.commit(row.index, 1)
+                    list.element.commit(row.index, Ui.Table.Delete)
                 }
             }
         }

@@ -1,11 +1,12 @@
 import QtQuick
+import Otthon.Ui as Ui
 
 // A ring that fills over a long press's hold while a finger (or a held key) stays down, and stays full once
 // the press is recognised, until it is let go.
 Canvas {
     id: ring
 
-    property QtObject gesture: null
+    property Ui.LongPress gesture: null
     property real progress: 0
 
     anchors.fill: parent

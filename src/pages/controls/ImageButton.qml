@@ -1,5 +1,6 @@
 import QtQuick
 import Otthon.Controls
+import Otthon.Ui as Ui
 
 // A button element drawn with its image. Touches go to the element: a tap, and the raw touches that its
 // long-press recognisers follow. Space or Enter, pressed and released, is a touch in the middle.
@@ -10,9 +11,9 @@ import Otthon.Controls
 Item {
     id: button
 
-    property QtObject element: null
+    required property Ui.Button element
     // A long press the button opens with: a ring shows its hold filling.
-    property QtObject holdGesture: null
+    property Ui.LongPress holdGesture: null
     // A press key went down here: only its release counts.
     property bool keyDown: false
     // The press key that is down.

@@ -3,7 +3,8 @@ import QtQuick.Controls
 
 // What Spinner shows while its element runs.
 BusyIndicator {
-    running: parent !== null && parent.running
+    // Loaded by a Spinner, which is its parent.
+    running: parent !== null && (parent as Spinner).running
     palette.dark: "white"
 
     background: Rectangle {

@@ -1,12 +1,13 @@
 import QtQuick
 import QtQuick.Controls
 import Otthon.Controls
+import Otthon.Ui as Ui
 
 // A button element drawn with its title (or a given text); a tap goes to the element.
 Button {
     id: button
 
-    property QtObject element: null
+    required property Ui.Button element
     property string label: element ? element.title : ""
 
     visible: element !== null && !element.hidden

@@ -15,8 +15,10 @@ namespace otthon {
 // at a time: a zone switched on switches the others off and the master on. Master and zones can be used only
 // while the whole irrigation is on. When the reply lacks one of the eight switches, the page cannot know
 // them: every control stays disabled and nothing is sent.
-class OntozoKiBe : public ControlPage {
+class OntozoKiBe : public otthon::ControlPage {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Pages are made by the app")
     // Each control serves as two outlets: the user switches it under the first name, the page gates it (and
     // selects the segments) under the second.
     OTTHON_OUTLET(SegmentedControl, ZOsszes)

@@ -1,11 +1,14 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import Otthon.Controls
+import Otthon.Pages as Pages
 
 // Zone switching: the whole irrigation and the master off/on, then the six zones with their names.
 Item {
     id: scene
 
-    property QtObject page: null
+    property Pages.OntozoKiBe page: null
     readonly property var zones: scene.page ? [scene.page.Z1, scene.page.Z2, scene.page.Z3, scene.page.Z4,
                                                scene.page.Z5, scene.page.Z6] : []
     readonly property var labels: scene.page ? [scene.page.Z1text, scene.page.Z2text, scene.page.Z3text,

@@ -11,8 +11,10 @@ namespace otthon {
 
 // The irrigation overlap summary: which slots claim a minute of the day that an earlier slot claimed, and
 // each zone's scheduled minutes. Worked out once, when the screen loads.
-class OntozoOsszefoglalas : public Screen {
+class OntozoOsszefoglalas : public otthon::Screen {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Pages are made by the app")
     OTTHON_OUTLET(ImageView, ConnectionImage)
     OTTHON_OUTLET(Label, Utkozesduma)
     OTTHON_OUTLET(Label, Ontozoutkozes)

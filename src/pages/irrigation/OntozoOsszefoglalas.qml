@@ -1,11 +1,14 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import Otthon.Controls
+import Otthon.Pages as Pages
 
 // The overlap summary: the heading, the clashing slots, then each zone with its scheduled minutes.
 Item {
     id: scene
 
-    property QtObject page: null
+    property Pages.OntozoOsszefoglalas page: null
     readonly property var names: scene.page ? [scene.page.Z1nev, scene.page.Z2nev, scene.page.Z3nev,
                                                scene.page.Z4nev, scene.page.Z5nev, scene.page.Z6nev] : []
     readonly property var totals: scene.page ? [scene.page.Z1ido, scene.page.Z2ido, scene.page.Z3ido,

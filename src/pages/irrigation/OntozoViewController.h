@@ -8,8 +8,10 @@ namespace otthon {
 // The irrigation page: whether the controller reports rain, whether it is reachable, and the buttons to the
 // overlap summary, to zone switching and to the schedule list. Zone switching is refused while it rains. The
 // page sends nothing; its refresh tick redraws also while a command is settling.
-class OntozoViewController : public ControlPage {
+class OntozoViewController : public otthon::ControlPage {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Pages are made by the app")
     OTTHON_OUTLET(ImageView, RainImage)
     OTTHON_OUTLET(Button, OntozoOsszefoglalas)
     OTTHON_OUTLET(Button, OntozoBeKi)

@@ -1,12 +1,13 @@
 import QtQuick
 import Otthon.Controls
+import Otthon.Pages as Pages
 
 // The irrigation page: the rain picture, and the buttons to the overlap summary, zone switching and the
 // schedule list. On its side, the picture takes the left half and the buttons the right.
 Item {
     id: scene
 
-    property QtObject page: null
+    property Pages.OntozoViewController page: null
     readonly property bool wide: width > height
 
     Rectangle {

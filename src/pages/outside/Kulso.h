@@ -10,8 +10,10 @@ namespace otthon {
 // The outside page: temperature, humidity (kept hidden) and air pressure, and the two yard gates. A gate
 // opens when its button is held for 2 s and released; each gate button shows the padlock the controller
 // reports.
-class Kulso : public ControlPage {
+class Kulso : public otthon::ControlPage {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Pages are made by the app")
     OTTHON_OUTLET(Label, KulsoTmpLabel)
     OTTHON_OUTLET(Label, KulsoHumLabel)
     OTTHON_OUTLET(Label, KulsoLegnyomas)

@@ -1,5 +1,6 @@
 import QtQuick
 import Otthon.Controls
+import Otthon.Pages as Pages
 
 // The outside page: temperature and pressure, and the two gates opened by a long press. Upright, the readings
 // sit under the no-connection picture and the gates near the bottom; on its side, the readings take the left
@@ -7,7 +8,7 @@ import Otthon.Controls
 Item {
     id: scene
 
-    property QtObject page: null
+    property Pages.Kulso page: null
     readonly property bool wide: width > height
     // The gates shrink to share what a narrow or low window leaves them.
     readonly property real gateSize: Math.max(64, Math.min(128, (wide ? width / 2 : width) / 2 - 32,

@@ -11,8 +11,10 @@ namespace otthon {
 // once, and how many minutes are missing when they do not. Worked out once, when the screen loads, in single
 // precision: the pump needs 25 / 12 hours, which in single precision is just under 125 minutes, so 125
 // minutes suffice and 124 do not.
-class MedenceOsszefoglalas : public Screen {
+class MedenceOsszefoglalas : public otthon::Screen {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Pages are made by the app")
     OTTHON_OUTLET(ImageView, ConnectionImage)
     OTTHON_OUTLET(Label, Medenceosszefoglalas)
     OTTHON_OUTLET(Label, Megfeleles)

@@ -1,11 +1,12 @@
 import QtQuick
 import Otthon.Controls
+import Otthon.Pages as Pages
 
 // The circulation summary: the heading, the verdict and, when time is missing, how much.
 Item {
     id: scene
 
-    property QtObject page: null
+    property Pages.MedenceOsszefoglalas page: null
 
     Rectangle {
         anchors.top: parent.top

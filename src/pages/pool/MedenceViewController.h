@@ -11,8 +11,10 @@ namespace otthon {
 // to the schedule list and the circulation summary. A redraw while a command is settling enables its controls
 // again, and the on/off control shows the model only when the page loads (or, opened before the first reply,
 // when the first comes).
-class MedenceViewController : public ControlPage {
+class MedenceViewController : public otthon::ControlPage {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Pages are made by the app")
     OTTHON_OUTLET(Label, MedenceTMP)
     // One control serves as both outlets: the user switches it as MedenceOnOff, the page gates it as
     // MedenceKiBe.

@@ -1,5 +1,6 @@
 import QtQuick
 import Otthon.Controls
+import Otthon.Pages as Pages
 
 // The pool page: the water temperature, the circulation off/on control, and the buttons to the schedule list
 // and the circulation summary. Upright, the temperature sits under the no-connection picture and the controls
@@ -7,7 +8,7 @@ import Otthon.Controls
 Item {
     id: scene
 
-    property QtObject page: null
+    property Pages.MedenceViewController page: null
     readonly property bool wide: width > height
 
     Rectangle {

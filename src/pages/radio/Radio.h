@@ -13,8 +13,10 @@ namespace otthon {
 // and hold the page for 3 s, and the end of the hold redraws it.
 //
 // While the station list is empty the wheel has no names, no station is chosen and play stays disabled.
-class Radio : public ControlPage {
+class Radio : public otthon::ControlPage {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Pages are made by the app")
     // One wheel serves as both outlets: INIT positions it as RadioPicker and reads it back as RadioAdok.
     OTTHON_OUTLET(Picker, RadioAdok)
     OTTHON_OUTLET_ALIAS(RadioPicker, RadioAdok)

@@ -1,5 +1,6 @@
 import QtQuick
 import Otthon.Controls
+import Otthon.Pages as Pages
 
 // The radio: the station wheel, the upright volume slider between up and down with the volume beside it, and
 // play and stop. Upright, play and stop sit under the wheel; on its side, between the wheel and the volume.
@@ -7,7 +8,7 @@ import Otthon.Controls
 Item {
     id: scene
 
-    property QtObject page: null
+    property Pages.Radio page: null
     readonly property bool wide: width > height
     // Room for the slider between the volume's buttons, what the window's height leaves.
     readonly property real sliderLength: Math.max(90, Math.min(240, height - volume.y - (wide ? 40 : 56 + 24 +

@@ -37,8 +37,10 @@ struct ScheduleListKind {
 // built from, or any reply after a local add or delete (looked at whenever an exchange ends, and on its
 // refresh tick); a rebuild keeps the edit mode. An add or a delete holds the poll until its reply comes, or
 // 3 s at the most.
-class ScheduleList : public Screen {
+class ScheduleList : public otthon::Screen {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Pages are made by the app")
     // Set first: the outlets below are filed under the names it gives.
     const ScheduleListKind& kind_;
 

@@ -1,11 +1,12 @@
 import QtQuick
 import Otthon.Controls
+import Otthon.Pages as Pages
 
 // A schedule list: the edit switch at the top, the slots below it, the add row at the end in edit mode.
 Item {
     id: scene
 
-    property QtObject page: null
+    property Pages.ScheduleList page: null
 
     Rectangle {
         id: bar

@@ -145,8 +145,11 @@ QList<ViewElement*> SlotEditor::touchLockedControls() const {
     return {wheels_.begin(), wheels_.end()};
 }
 
-QList<QObject*> SlotEditor::wheelObjects() const {
-    return {wheels_.begin(), wheels_.end()};
+QQmlListProperty<Picker> SlotEditor::wheelList() {
+    using List = QQmlListProperty<Picker>;
+    return List(
+        this, &wheels_, [](List* list) { return static_cast<QList<Picker*>*>(list->data)->size(); },
+        [](List* list, qsizetype row) { return static_cast<QList<Picker*>*>(list->data)->at(row); });
 }
 
 QStringList SlotEditor::wheelCaptions() const {

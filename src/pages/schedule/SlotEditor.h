@@ -5,6 +5,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/Picker.h"
 
+#include <QQmlListProperty>
 #include <QStringList>
 #include <QStringView>
 
@@ -49,9 +50,11 @@ struct SlotEditorKind {
 // The editor edits the slot it showed when it loaded: the command carries that slot's values, and the
 // document row that holds them now takes the change. A missing slot, or one that may not go into a command,
 // leaves the wheels locked and the set button disabled.
-class SlotEditor : public ControlPage {
+class SlotEditor : public otthon::ControlPage {
     Q_OBJECT
-    Q_PROPERTY(QList<QObject*> wheels READ wheelObjects CONSTANT)
+    QML_ELEMENT
+    QML_UNCREATABLE("Pages are made by the app")
+    Q_PROPERTY(QQmlListProperty<otthon::Picker> wheels READ wheelList CONSTANT)
     Q_PROPERTY(QStringList wheelCaptions READ wheelCaptions CONSTANT)
     // Set first: the outlets below are filed under the names it gives.
     const SlotEditorKind& kind_;
@@ -79,7 +82,8 @@ public:
     // The wheels' data source: the title of `row` on a wheel of tag `tag`.
     QString titleForRow(int tag, int row) const;
     Picker* wheel(SlotPart part) const;
-    QList<QObject*> wheelObjects() const;
+    // The wheels in layout order, for QML to show (not to change).
+    QQmlListProperty<Picker> wheelList();
     QStringList wheelCaptions() const;
 
 protected:

@@ -1,19 +1,23 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import Otthon.Controls
+import Otthon.Pages as Pages
+import Otthon.Ui as Ui
 
 // A slot editor: the slot's wheels side by side under their captions, the set button, and the spinner of the
 // hold.
 Item {
     id: scene
 
-    property QtObject page: null
+    property Pages.SlotEditor page: null
     // The width of a wheel of numbers; a wheel of names (tag 0) takes two. The wheels share what the panel
     // leaves of the width, up to a comfortable size.
     readonly property real share: {
         const list = scene.page ? scene.page.wheels : []
         let shares = 0
-        for (const wheel of list)
-            shares += wheel.tag === 0 ? 2 : 1
+        for (let i = 0; i < list.length; ++i)
+            shares += list[i].tag === 0 ? 2 : 1
         const room = scene.width - 24 - 32 - wheels.spacing * Math.max(0, list.length - 1)
         return Math.max(40, Math.min(110, room / Math.max(3, shares)))
     }
@@ -51,7 +55,7 @@ Item {
 
                 Column {
                     required property int index
-                    required property QtObject modelData
+                    required property Ui.Picker modelData
 
                     spacing: 6
 

@@ -14,8 +14,10 @@ namespace otthon {
 // this behaviour; their twin says which names, model fields and command word each one uses. The elements are
 // filed under the room's own outlet names; QML reaches them through the properties below, which are the same
 // for both rooms.
-class Thermostat : public ControlPage {
+class Thermostat : public otthon::ControlPage {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Pages are made by the app")
 
     // Set first: the outlets below are filed under the names it gives.
     const ThermostatTwin& twin_;

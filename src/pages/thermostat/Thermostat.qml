@@ -1,12 +1,13 @@
 import QtQuick
 import Otthon.Controls
+import Otthon.Pages as Pages
 
 // A room thermostat, the living room's or the bedroom's (the page says which): the measured temperature, the
 // setpoint with its slider, minus and plus, the set button, and the heating/cooling switch standing upright.
 Item {
     id: scene
 
-    property QtObject page: null
+    property Pages.Thermostat page: null
     readonly property bool wide: width > height
 
     HeadLabel {

@@ -5,8 +5,10 @@
 namespace otthon {
 
 // A spinner. It shows only while animating.
-class ActivityIndicator : public ViewElement {
+class ActivityIndicator : public otthon::ViewElement {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("View elements are made by their screen")
     Q_PROPERTY(bool animating READ isAnimating NOTIFY animatingChanged)
 
 public:

@@ -4,6 +4,7 @@
 
 #include <QJsonValue>
 #include <QObject>
+#include <QtQml/qqmlregistration.h>
 
 #include <vector>
 
@@ -13,6 +14,8 @@ namespace otthon {
 // presses; tests press buttons the same way.
 class AlertCenter : public QObject, public AlertPort {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("The app has one alert centre")
     Q_PROPERTY(bool open READ isOpen NOTIFY changed)
     Q_PROPERTY(int count READ count NOTIFY changed)
     Q_PROPERTY(QString title READ title NOTIFY changed)

@@ -5,8 +5,10 @@
 namespace otthon {
 
 // A push button showing an image (a resource name, for the normal state) and/or a title.
-class Button : public ViewElement {
+class Button : public otthon::ViewElement {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("View elements are made by their screen")
     Q_PROPERTY(QString image READ image NOTIFY imageChanged)
     Q_PROPERTY(QString title READ title NOTIFY titleChanged)
 

@@ -5,8 +5,10 @@
 namespace otthon {
 
 // A picture, by resource name, with an optional one-line caption under it.
-class ImageView : public ViewElement {
+class ImageView : public otthon::ViewElement {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("View elements are made by their screen")
     Q_PROPERTY(QString image READ image NOTIFY imageChanged)
     Q_PROPERTY(QString caption READ caption NOTIFY captionChanged)
 

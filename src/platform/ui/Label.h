@@ -6,8 +6,10 @@ namespace otthon {
 
 // A text. A disabled label draws its text greyed; a stale one (a value the controller has not confirmed
 // lately) dimmed.
-class Label : public ViewElement {
+class Label : public otthon::ViewElement {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("View elements are made by their screen")
     Q_PROPERTY(QString text READ text NOTIFY textChanged)
     Q_PROPERTY(bool stale READ isStale NOTIFY staleChanged)
 

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointF>
+#include <QtQml/qqmlregistration.h>
 
 namespace otthon {
 
@@ -21,6 +22,8 @@ class ViewElement;
 // down (disabled, hidden, interaction off), the gesture stops at once: Failed before Began, Cancelled after.
 class LongPress : public QObject {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("A long press belongs to its view element")
     Q_PROPERTY(State state READ state NOTIFY stateChanged)
     // A finger is down on a press that has not failed: what a view shows as the hold filling up.
     Q_PROPERTY(bool holding READ isHolding NOTIFY holdingChanged)

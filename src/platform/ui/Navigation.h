@@ -21,6 +21,8 @@ namespace otthon {
 // transition.
 class Navigation : public QObject {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("The app has one navigation")
     Q_PROPERTY(int depth READ depth NOTIFY stackChanged)
     Q_PROPERTY(otthon::Screen* top READ top NOTIFY stackChanged)
 

@@ -8,8 +8,10 @@ namespace otthon {
 
 // A picker wheel of one component. Its row titles come from the page through a title source; the page calls
 // reloadTitles() when they change. Selecting from code never raises pickedByUser().
-class Picker : public ViewElement {
+class Picker : public otthon::ViewElement {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("View elements are made by their screen")
     Q_PROPERTY(int rowCount READ rowCount NOTIFY rowCountChanged)
     Q_PROPERTY(int selectedRow READ selectedRow NOTIFY selectedRowChanged)
     // Bumped by every reloadTitles(): QML reads it in the bindings that call title(), so that they

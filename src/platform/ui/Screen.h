@@ -36,6 +36,8 @@ class Navigation;
 // in place, which runs viewDidLoad() exactly once.
 class Screen : public QObject {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Screens are made by the app")
     Q_PROPERTY(QString restorationIdentifier READ restorationIdentifier CONSTANT)
     Q_PROPERTY(QString className READ className CONSTANT)
     // Resource name of the background picture (a page's Hatterkep).

@@ -7,8 +7,10 @@
 namespace otthon {
 
 // A row of segments, one selected (-1: none). Selecting from code never raises selectedByUser().
-class SegmentedControl : public ViewElement {
+class SegmentedControl : public otthon::ViewElement {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("View elements are made by their screen")
     Q_PROPERTY(QStringList titles READ titles NOTIFY titlesChanged)
     Q_PROPERTY(int selectedIndex READ selectedIndex NOTIFY selectedIndexChanged)
 

@@ -6,8 +6,10 @@ namespace otthon {
 
 // A slider of single-precision values, always kept within [minimum, maximum] (0 to 1 unless set). Changes
 // made from code never raise valueChangedByUser(); a slide by the user does, when it moves the value.
-class Slider : public ViewElement {
+class Slider : public otthon::ViewElement {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("View elements are made by their screen")
     Q_PROPERTY(float value READ value NOTIFY valueChanged)
     Q_PROPERTY(float minimum READ minimum NOTIFY rangeChanged)
     Q_PROPERTY(float maximum READ maximum NOTIFY rangeChanged)

@@ -5,8 +5,10 @@
 namespace otthon {
 
 // An on/off switch. Setting it from code never raises toggledByUser().
-class Switch : public ViewElement {
+class Switch : public otthon::ViewElement {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("View elements are made by their screen")
     Q_PROPERTY(bool on READ isOn NOTIFY onChanged)
 
 public:

@@ -40,8 +40,10 @@ private:
 
 // A list of one section. The page sets the rows whenever it reloads; QML shows `model`. In edit mode each row
 // shows the control of its style, and rows cannot be selected unless allowsSelectionDuringEditing is set.
-class Table : public ViewElement {
+class Table : public otthon::ViewElement {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("View elements are made by their screen")
     Q_PROPERTY(QAbstractItemModel* model READ model CONSTANT)
     Q_PROPERTY(bool editing READ isEditing NOTIFY editingChanged)
     Q_PROPERTY(

@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QPointF>
+#include <QtQml/qqmlregistration.h>
 
 namespace otthon {
 
@@ -16,6 +17,8 @@ class LongPress;
 // Properties are read-only to QML: only the page logic changes them, QML only reports gestures.
 class ViewElement : public QObject {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("A view element belongs to its screen")
     Q_PROPERTY(QString kind READ kind CONSTANT)
     Q_PROPERTY(bool enabled READ isEnabled NOTIFY enabledChanged)
     Q_PROPERTY(bool hidden READ isHidden NOTIFY hiddenChanged)
