@@ -1,7 +1,9 @@
 // Renders one hand-written SVG into a PNG on a transparent background: at the SVG's own size, at that size
 // doubled or tripled (for screens of that pixel ratio), or at a square size given in pixels (the app icon's
-// sizes).
-// Usage: otthon-art-render <input.svg> <output.png> [size | 2x | 3x]
+// sizes). An output named "*.pixels" gets the picture unpacked instead (ArtImageProvider.h tells the layout).
+// Usage: otthon-art-render <input.svg> <output.png | output.pixels> [size | 2x | 3x]
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -20,6 +22,29 @@ bool isOpaque(const QImage& image) {
     return true;
 }
 
+// The picture as the app draws it from the PNG (read back, and with its alpha premultiplied), after a header
+// of four 32-bit words in the machine's byte order: "OTPX", width, height, QImage format. Pixels are in the
+// machine's byte order too: the file is read on the kind of machine that built it.
+bool saveUnpacked(const QImage& drawn, const QString& path) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!drawn.save(&buffer, "PNG"))
+        return false;
+    QImage image = QImage::fromData(png, "PNG");
+    if (image.hasAlphaChannel())
+        image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const quint32 header[] = {0x5850544f /* "OTPX", ArtImageProvider::UnpackedMagic */,
+                              quint32(image.width()), quint32(image.height()), quint32(image.format())};
+    file.write(reinterpret_cast<const char*>(header), sizeof header);
+    for (int y = 0; y < image.height(); ++y)
+        file.write(reinterpret_cast<const char*>(image.constScanLine(y)), qsizetype(image.width()) * 4);
+    return file.error() == QFileDevice::NoError;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -34,7 +59,8 @@ int main(int argc, char* argv[]) {
     const int square = ratio == 1 && !last.isEmpty() ? last.toInt() : 0;
     if (args.size() < 3 || args.size() > 4 ||
         (ratio == 1 && !last.isEmpty() && (square < 1 || square > 4096))) {
-        err << "usage: otthon-art-render <input.svg> <output.png> [size 1 to 4096 | 2x | 3x]\n";
+        err << "usage: otthon-art-render <input.svg> <output.png | output.pixels> [size 1 to 4096 | 2x | "
+               "3x]\n";
         return 2;
     }
     QSvgRenderer renderer(args.at(1));
@@ -59,7 +85,8 @@ int main(int argc, char* argv[]) {
     // faster and draws as an opaque copy.
     if (isOpaque(image))
         image = image.convertToFormat(QImage::Format_RGB32);
-    if (!image.save(args.at(2), "PNG")) {
+    const bool unpacked = args.at(2).endsWith(QLatin1String(".pixels"));
+    if (unpacked ? !saveUnpacked(image, args.at(2)) : !image.save(args.at(2), "PNG")) {
         err << "cannot write " << args.at(2) << "\n";
         return 1;
     }

@@ -2,7 +2,8 @@ import QtQuick
 import QtQuick.Controls
 
 // The reference for the app's start-up: the smallest window of the app's kind, a Quick Controls window of
-// the same size holding a six-page SwipeView and its PageIndicator.
+// the same size holding a six-page SwipeView and its PageIndicator, each page with its title as a label. A
+// fair floor: it lays out and draws text, as the app's first frame does, but no picture.
 ApplicationWindow {
     width: 390
     height: 844
@@ -14,8 +15,17 @@ ApplicationWindow {
         anchors.fill: parent
 
         Repeater {
-            model: 6
-            Item {}
+            model: ["Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió"]
+            Item {
+                required property string modelData
+                Label {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    y: 16
+                    text: parent.modelData
+                    color: "white"
+                    font.pixelSize: 22
+                }
+            }
         }
     }
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMutexLocker>
+#include <QResource>
 
 #include <algorithm>
 #include <utility>
@@ -31,13 +32,41 @@ template <class Use> auto withReader(const QString& name, int ratio, Use use) ->
     return use(&reader);
 }
 
+// The picture `name` when it is bundled unpacked as well ("<name>.pixels", see the header), in place: the
+// image draws from the program's own bytes. A null image when it is not, or when its bytes are not as we lay
+// them out.
+QImage unpacked(const QString& name) {
+    if (name.isEmpty() || name.contains(QLatin1Char('/')))
+        return {};
+    const QResource resource(QStringLiteral(":/images/%1.pixels").arg(QFileInfo(name).completeBaseName()));
+    constexpr qint64 headerSize = 4 * sizeof(quint32);
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() < headerSize || quintptr(resource.data()) % alignof(quint32) != 0)
+        return {};
+    const auto* header = reinterpret_cast<const quint32*>(resource.data());
+    const auto format = QImage::Format(header[3]);
+    // Our pictures are far smaller than this; a bound keeps the size check below from overflowing.
+    constexpr quint32 largest = 16384;
+    if (header[0] != ArtImageProvider::UnpackedMagic || header[1] > largest || header[2] > largest ||
+        (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) ||
+        resource.size() != headerSize + qint64(header[1]) * header[2] * 4)
+        return {};
+    return QImage(resource.data() + headerSize, int(header[1]), int(header[2]), qsizetype(header[1]) * 4,
+                  format);
+}
+
 } // namespace
 
 QImage ArtImageProvider::read(const QString& name, int ratio) {
+    if (ratio == 1)
+        if (QImage image = unpacked(name); !image.isNull())
+            return image;
     return withReader(name, ratio, [](QImageReader* reader) { return reader ? reader->read() : QImage(); });
 }
 
 QSize ArtImageProvider::ownSize(const QString& name) {
+    if (const QImage image = unpacked(name); !image.isNull())
+        return image.size();
     return withReader(name, 1, [](QImageReader* reader) { return reader ? reader->size() : QSize(); });
 }
 

@@ -17,12 +17,18 @@ namespace otthon {
 // three that covers it (the largest when none does), so it stays sharp on any screen. Without a sourceSize it
 // gets the picture at its own size.
 //
+// The pictures of the first frame are bundled unpacked too, as "<name>.pixels" (art/CMakeLists.txt): four
+// 32-bit words in the machine's byte order ("OTPX" as UnpackedMagic, width, height, QImage format: RGB32 or
+// ARGB32_Premultiplied), then the rows of pixels as QImage holds them. At their own size they are read from
+// there, in place: no decoding, and no fresh memory to fill.
+//
 // Pictures can be read ahead: prefetch() reads them at their own size and keeps each until QML asks for it
 // the first time (Qt caches it from then on). QML reaches it through ArtImage and the Art singleton
 // (ArtPictures).
 class ArtImageProvider final : public QQuickImageProvider {
 public:
     static constexpr const char* Id = "art";
+    static constexpr quint32 UnpackedMagic = 0x5850544f; // "OTPX" in a little-endian word
 
     ArtImageProvider();
 

@@ -27,7 +27,10 @@ Rectangle {
         text: box.element ? box.element.text : ""
         color: box.element && box.element.enabled ? box.textColor : Qt.rgba(0.6, 0.6, 0.6, 1)
         font.pixelSize: 20
-        fontSizeMode: box.wrapMode === Text.NoWrap ? Text.HorizontalFit : Text.FixedSize
+        // Fitted only while the box is narrower than the text: a box still sizing itself to an empty text
+        // (8 px) would have the text tried at every size on the way down.
+        fontSizeMode: box.wrapMode === Text.NoWrap && box.width > 8 && box.width < implicitWidth + 8
+                      ? Text.HorizontalFit : Text.FixedSize
         minimumPixelSize: 12
         style: Text.Raised
         styleColor: "#80000000"
