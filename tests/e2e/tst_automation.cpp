@@ -1,5 +1,6 @@
 #include "AutomationClient.h"
 #include "sim/Server.h"
+#include "sim/StatusDocument.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -7,40 +8,60 @@
 
 using namespace otthon::testing;
 
-// The built app driven through its automation protocol against the substitute controller, which starts with
-// the whole irrigation on, master and zones off, and five irrigation slots. One app, walked through in order.
+// The built app driven through its automation protocol: one app on its built-in substitute controller, walked
+// through in order, and one on a steady substitute controller of the test's own for the table of commands.
 class AutomationTest : public QObject {
     Q_OBJECT
 
     AutomationClient app;
 
-    // The eight irrigation switches of a state's last reply.
-    static QString switches(const QJsonObject& state) {
-        QStringList flags;
-        for (int row = 2; row < 10; ++row)
-            flags.append(replyPart(state, 3).at(row).toArray().at(2).toString());
-        return flags.join(u':');
+    // The app on a steady substitute controller of the test's own, whose log tells what it received.
+    otthon::sim::Server household{steadyOptions()};
+    AutomationClient remote;
+
+    static otthon::sim::ControllerOptions steadyOptions() {
+        otthon::sim::ControllerOptions options;
+        options.steady = true;
+        return options;
     }
-    // The irrigation schedule once the controller's last reply holds `schedule` and the list shows it.
-    QJsonArray irrigationSlotsOnceReplied(const QJsonArray& schedule) {
-        const auto shown = [&](const QJsonObject& s) {
-            return replyPart(s, 1) == schedule &&
-                   elementOf(s, "OntozoTable").value("rows").toArray().size() >= schedule.size();
-        };
-        return replyPart(app.waitUntil(shown), 1);
+    // The gesture of a step "verb:element:argument[:argument]" ("alert:button" without element), waiting
+    // until its element takes touches (a hold of an earlier row may lock it) or the alert is up.
+    bool perform(const QString& step) {
+        const QStringList f = step.split(u':');
+        if (f[0] == "alert") {
+            remote.waitUntil([](const QJsonObject& s) { return !s.value("alert").isNull(); });
+            return remote.ok({{"do", "alert"}, {"button", f[1].toInt()}});
+        }
+        remote.waitUntil([&](const QJsonObject& s) {
+            const QJsonObject e = elementOf(s, f[1]);
+            return e.value("enabled").toBool() && e.value("interactive").toBool() &&
+                   !e.value("hidden").toBool();
+        });
+        QJsonObject request{{"do", f[0]}, {"element", f[1]}};
+        const QHash<QString, QString> argument{{"press", "seconds"}, {"toggle", "on"},   {"segment", "index"},
+                                               {"pick", "row"},      {"slide", "value"}, {"select", "row"},
+                                               {"commit", "row"}};
+        if (argument.contains(f[0]))
+            request.insert(argument[f[0]],
+                           f[0] == "toggle" ? QJsonValue(f[2] == "1") : QJsonValue(f[2].toDouble()));
+        if (f[0] == "commit")
+            request.insert("style", f[3]);
+        return remote.ok(request);
+    }
+    // The commands the controller received after its first `from` requests, polls left out.
+    QStringList receivedSince(std::size_t from) const {
+        QStringList commands;
+        const auto all = household.controller().log().commands();
+        for (std::size_t i = from; i < all.size(); ++i)
+            if (!all[i].empty())
+                commands.append(QStringLiteral("?dt=") + QString::fromStdString(all[i]));
+        return commands;
     }
 
 private slots:
-    void initTestCase() { QVERIFY(app.start()); }
-
-    // A press goes through the gate's own recogniser and its command to the controller; the gate then holds.
-    void gatePressSendsItsCommand() {
-        QVERIFY(app.waitForEnabled("Kapu1"));                  // the link is up
-        QCOMPARE(app.state().value("demo"), QJsonValue(true)); // and every screen says whose household it is
-        const QJsonObject answer = app.ask({{"do", "press"}, {"element", "Kapu1"}, {"seconds", 2.2}});
-        QCOMPARE(answer.value("recognized"), QJsonValue(true));
-        QCOMPARE(app.lastSent(), QStringLiteral("?dt=kapu:K1"));
-        QCOMPARE(app.ask({{"do", "tap"}, {"element", "Kapu1"}}).value("error"), QJsonValue("disabled"));
+    void initTestCase() {
+        QVERIFY(app.start());
+        QCOMPARE(app.state().value("demo"), QJsonValue(true)); // every screen says whose household it shows
     }
 
     void refusals_data() {
@@ -69,31 +90,103 @@ private slots:
         QTEST(app.askLine(request.toUtf8()).value("error").toString(), "error");
     }
 
-    // Zone switching and a slot added and deleted go the whole way: each command's change is in the
-    // controller's next reply, and the list follows it.
-    void irrigationChangesComeBackInTheReplies() {
-        for (int page = 1; page < 5; ++page)
-            QVERIFY(app.swipeOn());
-        QVERIFY(app.waitForEnabled("OntozoBeKi"));
-        QVERIFY(app.tap("OntozoBeKi"));
-        QVERIFY(app.ok({{"do", "toggle"}, {"element", "Z3"}, {"on", true}}));
-        QCOMPARE(app.lastSent(), QStringLiteral("?dt=Ontozosett:1:1:0:0:1:0:0:0"));
-        const auto zone3On = [](const QJsonObject& s) { return switches(s) == "1:1:0:0:1:0:0:0"; };
-        QVERIFY(zone3On(app.waitUntil(zone3On)));
-        QVERIFY(app.ok({{"do", "back"}}));
-
-        QVERIFY(app.tap("OntozoBeallitas"));
-        const QJsonArray start = replyPart(app.state(), 1);
-        QVERIFY(app.ok({{"do", "toggle"}, {"element", "OntozoEdit"}, {"on", true}}));
-        QVERIFY(app.ok({{"do", "commit"}, {"element", "OntozoTable"}, {"row", 5}, {"style", "insert"}}));
-        QCOMPARE(app.lastSent(), QStringLiteral("?dt=Ontozoadd:0:0:0:Z1"));
-        const QJsonArray added = start + QJsonArray{"Z1", "0:0", "0"};
-        QCOMPARE(irrigationSlotsOnceReplied(added), added);
-
-        QVERIFY(app.ok({{"do", "toggle"}, {"element", "OntozoEdit"}, {"on", true}}));
-        QVERIFY(app.ok({{"do", "commit"}, {"element", "OntozoTable"}, {"row", 5}, {"style", "delete"}}));
-        QCOMPARE(app.lastSent(), QStringLiteral("?dt=Ontozodel:0:0:0:Z1"));
-        QCOMPARE(irrigationSlotsOnceReplied(start), start);
+    // Every action that sends a command, once: the screen it starts from (a page, then taps to a sub-screen),
+    // the gestures, the one exact command the controller receives, and "element/row/column=text" in the
+    // replies that follow. The rows run in order on one app: each starts from the state the ones before left.
+    void everyActionSendsItsCommand_data() {
+        QTest::addColumn<int>("page"); // 0 Külső, 1 Nappali, 2 Háló, 3 Medence, 4 Öntöző, 5 Rádió
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char* name, int page, const char* steps, const char* command,
+                            const char* shown) {
+            QTest::newRow(name) << page << QString(steps) << QString(command) << QString(shown);
+        };
+        row("gate 1 held", 0, "press:Kapu1:2.2", "?dt=kapu:K1", "0/5/1=0 0/6/1=1");
+        row("gate 2 held", 0, "press:Kapu2:2.2", "?dt=kapu:K2", "0/6/1=0");
+        row("living room plus, set", 1, "tap:NappaliPluszBtn tap:NappaliTmpBtn", "?dt=temp:Nappali:23:0:1",
+            "2/1/1=23 2/1/3=1 2/0/1=21");
+        row("bedroom slid, set", 2, "slide:HaloSlider:18.6 tap:HaloTmpBtn", "?dt=temp:Halo:19:0:1",
+            "2/0/1=19 2/1/1=23");
+        row("pool off", 3, "segment:MedenceOnOff:0", "?dt=Allsett:Medence:0", "3/1/2=0");
+        row("zone 3 on", 4, "tap:OntozoBeKi toggle:Z3:1", "?dt=Ontozosett:1:1:0:0:1:0:0:0",
+            "3/2/2=1 3/3/2=1 3/4/2=0 3/6/2=1");
+        row("radio station, volume, play", 5, "pick:RadioAdok:604 slide:RadioSlider:47 tap:RadioPlay",
+            "?dt=radio:BE:47:4", "3/0/0=47 3/0/1=4 3/0/2=1");
+        row("living room to cooling, Rendben", 1, "toggle:Futes:0 alert:1", "?dt=temp:Nappali:23:0:0",
+            "2/1/3=0 2/0/3=1");
+        row("bedroom minus, set", 2, "tap:HaloMinuszBtn tap:HaloTmpBtn", "?dt=temp:Halo:18:0:1", "2/0/1=18");
+        row("bedroom to cooling, Rendben", 2, "toggle:HaloFutes:0 alert:1", "?dt=temp:Halo:18:0:0",
+            "2/0/3=0");
+        row("pool on", 3, "segment:MedenceOnOff:1", "?dt=Allsett:Medence:1", "3/1/2=1");
+        row("master off", 4, "tap:OntozoBeKi segment:ZMaster:0", "?dt=Ontozosett:1:0:0:0:0:0:0:0",
+            "3/3/2=0 3/6/2=0 3/2/2=1");
+        row("radio stop", 5, "tap:RadioStop", "?dt=radio:KI", "3/0/2=0 3/0/0=47");
+        row("pool slot added", 3, "tap:MedenceBeallitas toggle:MedenceEdit:1 commit:MedenceTable:3:insert",
+            "?dt=Pooladd:0:0:0", "5/3/0=0:0 5/3/1=0");
+        row("irrigation slot added", 4, "tap:OntozoBeallitas toggle:OntozoEdit:1 commit:OntozoTable:5:insert",
+            "?dt=Ontozoadd:0:0:0:Z1", "1/5/0=Z1 1/5/1=0:0 1/5/2=0");
+        row("radio up, play", 5, "tap:RadioUp tap:RadioPlay", "?dt=radio:BE:48:4", "3/0/0=48 3/0/2=1");
+        row("pool slot changed", 3,
+            "tap:MedenceBeallitas select:MedenceTable:3 pick:IdoOra:606 pick:IdoPerc:614 pick:Idotartam:624 "
+            "tap:MedenceSet",
+            "?dt=Poolup:7:15:25:0:0:0", "5/3/0=7:15 5/3/1=25 5/0/0=8:0");
+        row("irrigation slot changed", 4,
+            "tap:OntozoBeallitas select:OntozoTable:5 pick:OntozoZonak:603 pick:OntozoOra:605 "
+            "pick:OntozoPerc:609 pick:OntozoIdotartam:611 tap:OntozoBeallitasSet",
+            "?dt=Ontozoup:6:10:12:Z4:0:0:0:Z1", "1/5/0=Z4 1/5/1=6:10 1/5/2=12 1/0/0=Z1");
+        row("radio down, station, play", 5, "tap:RadioDown pick:RadioAdok:607 tap:RadioPlay",
+            "?dt=radio:BE:47:7", "3/0/0=47 3/0/1=7");
+        row("pool slot deleted", 3, "tap:MedenceBeallitas toggle:MedenceEdit:1 commit:MedenceTable:0:delete",
+            "?dt=Pooldel:8:0:45", "5/0/0=14:30 5/2/0=7:15");
+        row("irrigation slot deleted", 4,
+            "tap:OntozoBeallitas toggle:OntozoEdit:1 commit:OntozoTable:1:delete", "?dt=Ontozodel:5:45:15:Z2",
+            "1/1/0=Z3 1/4/0=Z4");
+        row("whole irrigation off", 4, "tap:OntozoBeKi segment:ZOsszes:0", "?dt=Ontozosett:0:0:0:0:0:0:0:0",
+            "3/2/2=0");
+    }
+    void everyActionSendsItsCommand() {
+        QFETCH(int, page);
+        QFETCH(QString, steps);
+        QFETCH(QString, command);
+        QFETCH(QString, shown);
+        if (!household.isRunning()) {
+            QVERIFY(household.start() > 0);
+            QVERIFY(remote.start({QStringLiteral("--controller"), QString::fromStdString(household.url())}));
+        }
+        while (remote.ok({{"do", "back"}})) {
+        }
+        const QStringList pages{"Külső", "Nappali", "Háló", "Medence", "Öntöző", "Rádió"};
+        for (int at = int(pages.indexOf(remote.state().value("page").toString())); at != page;)
+            at = int(pages.indexOf(remote.ask({{"do", "swipe"}, {"to", at < page ? "next" : "previous"}})
+                                       .value("page")
+                                       .toString()));
+        const std::size_t before = household.controller().log().size();
+        for (const QString& step : steps.split(u' '))
+            QVERIFY2(perform(step), qPrintable(step));
+        QTRY_VERIFY(!receivedSince(before).isEmpty());
+        // The controller reports the change, and the app shows it (a slot editor's at once, the others' from
+        // the command's reply or a poll).
+        const auto showsAll = [&](const QJsonValue& document) {
+            for (const QString& check : shown.split(u' ')) {
+                QJsonValue value = document;
+                for (const QString& index : check.section(u'=', 0, 0).split(u'/'))
+                    value = value.toArray().at(index.toInt());
+                if (value.toString() != check.section(u'=', 1))
+                    return false;
+            }
+            return true;
+        };
+        const auto kept = [](const QJsonObject& s) {
+            return s.value("model").toObject().value("StatusDocument");
+        };
+        const std::string reported = otthon::sim::writeStatusDocument(household.controller().household(), {});
+        QVERIFY2(showsAll(QJsonDocument::fromJson(QByteArray::fromStdString(reported)).array()),
+                 reported.c_str());
+        const QJsonObject last = remote.waitUntil([&](const QJsonObject& s) { return showsAll(kept(s)); });
+        QVERIFY2(showsAll(kept(last)),
+                 QJsonDocument(kept(last).toArray()).toJson(QJsonDocument::Compact).constData());
+        QCOMPARE(receivedSince(before), QStringList{command});
     }
 
     // Against a controller that then goes away: the first values show, and a sub-screen shows the lost link

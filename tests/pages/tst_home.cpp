@@ -121,40 +121,6 @@ private slots:
         QCOMPARE(h.sent(), (QStringList{"?dt=kapu:K2", "?dt=kapu:K1"}));
     }
 
-    // Plus and minus stop at the slider's ends, where nothing at all happens (not even the edit lock). A
-    // dragged value goes out rounded, but is stored truncated; the room is ready again when the hold ends.
-    void setpointEdit_data() {
-        QTest::addColumn<QString>("room");
-        QTest::addColumn<qint64>("start");
-        QTest::addColumn<QString>("edit"); // "plus", "minus", or the value the slider is dragged to
-        QTest::addColumn<int>("sent");     // -1: nothing changes
-        QTest::newRow("Nappali drag 21.6") << "Nappali" << qint64(30) << "21.6" << 22;
-        QTest::newRow("Halo drag 21.6") << "Halo" << qint64(30) << "21.6" << 22;
-        QTest::newRow("plus at max") << "Halo" << qint64(35) << "plus" << -1;
-        QTest::newRow("minus at min") << "Nappali" << qint64(5) << "minus" << -1;
-    }
-    void setpointEdit() {
-        QFETCH(QString, room);
-        QFETCH(qint64, start);
-        QFETCH(QString, edit);
-        QFETCH(int, sent);
-        Room r(room, start);
-        Thermostat& page = *r.page;
-        QVERIFY(edit == "plus"    ? page.PluszBtn->tap()
-                : edit == "minus" ? page.MinuszBtn->tap()
-                                  : page.TmpSlider->slide(edit.toDouble()));
-        QCOMPARE(r.h.model().CommandInFlight(), sent >= 0);
-        QCOMPARE(page.TmpTxt->text(), QStringLiteral(" %1 °C ").arg(sent >= 0 ? sent : start));
-        if (sent < 0)
-            return;
-        QVERIFY(page.TmpBtn->tap());
-        QCOMPARE(r.h.sent(), QStringList{QStringLiteral("?dt=temp:%1:%2:0:0").arg(room).arg(sent)});
-        QCOMPARE(r.setpoint(), 21);
-        QVERIFY(!r.ready());
-        r.h.scheduler.advance(3.0);
-        QVERIFY(r.ready());
-    }
-
     // A page that goes mid-hold or mid-question sends nothing more, and the lock still ends.
     void aPageGoneOnlyEndsTheLock() {
         Room r(QStringLiteral("Nappali"));
@@ -197,22 +163,6 @@ private slots:
         QCOMPARE(t.page->RadioAdok->title(1199), QStringLiteral("Adó %1").arg(1199 % n));
         QVERIFY(t.page->RadioPlay->tap());
         QCOMPARE(t.h.sent(), QStringList{"?dt=radio:BE:30:" + index});
-    }
-
-    // The volume goes out rounded but is stored truncated; the end of the hold redraws from it at once.
-    void playSendsRoundedStoresTruncated() {
-        Tuned t;
-        QVERIFY(t.page->RadioAdok->pick(603));
-        QVERIFY(t.page->RadioSlider->slide(42.7));
-        QCOMPARE(t.page->RadioVolume->text(), QStringLiteral(" 43⁒"));
-        QVERIFY(t.page->RadioPlay->tap());
-        QCOMPARE(t.h.sent(), QStringList{"?dt=radio:BE:43:3"});
-        QCOMPARE(t.h.model().RadioHangero, 42);
-        QCOMPARE(t.h.model().RadioAdo, 3);
-        QVERIFY(!t.page->RadioAdok->isInteractive());
-        t.h.scheduler.advance(3.0);
-        QCOMPARE(t.page->RadioVolume->text(), QStringLiteral(" 42⁒"));
-        QCOMPARE(t.page->RadioAdok->selectedRow(), 603);
     }
 
     // Without stations there is nothing to play, also after a hold ends.
