@@ -1,6 +1,6 @@
-#include "app/ModelJson.h"
 #include "app/RootViewController.h"
 #include "link/ModelCopy.h"
+#include "link/ModelJson.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Picker.h"
 #include "platform/ui/SegmentedControl.h"
