@@ -76,22 +76,28 @@ Popup {
             color: sheet.settings.works ? "#1b7f2a" : sheet.settings.testing ? "#555555" : "#b3261e"
             wrapMode: Text.Wrap
         }
-        Row {
+        // Right-aligned in one line where the three fit; on a narrow phone the last wraps under the others.
+        Flow {
             anchors.right: parent.right
+            width: Math.min(parent.width, cancel.implicitWidth + tryAddress.implicitWidth
+                            + saveAddress.implicitWidth + 2 * spacing)
             spacing: 8
 
             Button {
+                id: cancel
                 text: "Mégse"
                 flat: true
                 onClicked: sheet.settings.close()
             }
             Button {
+                id: tryAddress
                 objectName: "tryAddress"
                 text: "Kipróbálás"
                 enabled: field.text.trim() !== "" && !sheet.settings.testing
                 onClicked: sheet.settings.test(field.text)
             }
             Button {
+                id: saveAddress
                 objectName: "saveAddress"
                 text: "Mentés"
                 highlighted: true
