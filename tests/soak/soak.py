@@ -169,8 +169,10 @@ def run(soak, seconds, seed):
         soak.user_step()
         gestures += 1
         most_sockets = max(most_sockets, soak.sockets())
-        if rss_warm is None and time.monotonic() - began >= warm_up:
-            rss_warm = soak.rss()
+        # Resident memory moves up and down by a megabyte or two with the faults the controller last sent; the
+        # mark is the highest it reached while warming up in them, and the end must not grow past it.
+        if time.monotonic() - faults_began < warm_up:
+            rss_warm = max(rss_warm or 0, soak.rss())
         if time.monotonic() - began >= report_at:
             print(f"{report_at:5d} s: resident {soak.rss() / MIB:.1f} MiB, {soak.sockets()} sockets, "
                   f"{len(soak.ask({'do': 'sent'})['sent'])} requests sent", flush=True)
@@ -222,7 +224,8 @@ def run(soak, seconds, seed):
          shown_after is not None and shown_after <= poll + redraw + 1),
         (f"sockets to the controller: at most {most_sockets} during the faults, {sockets_in_faults} as they "
          f"ended, {sockets_after} after (at most {MAX_PENDING})", max(most_sockets, sockets_after) <= MAX_PENDING),
-        (f"resident memory {rss_warm / MIB:.1f} MiB at {warm_up} s, {rss_end / MIB:.1f} MiB at the end "
+        (f"resident memory at most {rss_warm / MIB:.1f} MiB in the first {warm_up} s of faults, "
+         f"{rss_end / MIB:.1f} MiB at the end "
          f"(growth at most 2 MiB)", rss_end - rss_warm <= 2 * MIB),
     ]
     for text, ok in checks:
