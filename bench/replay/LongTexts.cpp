@@ -29,9 +29,7 @@ QString name(qsizetype length) {
 }
 
 QByteArray withStations(const QJsonArray& stations) {
-    QJsonArray reply = testing::sampleReply();
-    reply.replace(4, stations);
-    return QJsonDocument(reply).toJson(QJsonDocument::Compact);
+    return QJsonDocument(testing::sampleWith(4, stations)).toJson(QJsonDocument::Compact);
 }
 
 QByteArray oneLongName(qsizetype length) {

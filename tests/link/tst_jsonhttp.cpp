@@ -79,30 +79,17 @@ private slots:
         QTest::addColumn<QString>("sent");
         QTest::addColumn<QString>("ends");
         QTest::addColumn<QString>("shown");
-        QTest::addRow("older poll answers last") << "pp"
-                                                 << "2+ 1+"
-                                                 << "2 up, 2 up";
-        QTest::addRow("poll that left before a command") << "pc"
-                                                         << "1+ 2+"
-                                                         << "8.3 up, 2 up";
-        QTest::addRow("command's own reply, then the older poll") << "pc"
-                                                                  << "2+ 1+"
-                                                                  << "2 up, 2 up";
-        QTest::addRow("poll after a command") << "cp"
-                                              << "2+ 1+"
-                                              << "2 up, 2 up";
-        QTest::addRow("newer command") << "cc"
-                                       << "2+ 1+"
-                                       << "2 up, 2 up";
-        QTest::addRow("late failure after a newer reply") << "pp"
-                                                          << "2+ 1-"
-                                                          << "2 up, 2 up";
-        QTest::addRow("late reply after a newer failure") << "pp"
-                                                          << "2- 1+"
-                                                          << "8.3 down, 1 down";
-        QTest::addRow("failure, then a newer reply") << "pp"
-                                                     << "1- 2+"
-                                                     << "8.3 down, 2 up";
+        const auto row = [](const char* name, const char* sent, const char* ends, const char* shown) {
+            QTest::newRow(name) << QString(sent) << QString(ends) << QString(shown);
+        };
+        row("older poll answers last", "pp", "2+ 1+", "2 up, 2 up");
+        row("poll that left before a command", "pc", "1+ 2+", "8.3 up, 2 up");
+        row("command's own reply, then the older poll", "pc", "2+ 1+", "2 up, 2 up");
+        row("poll after a command", "cp", "2+ 1+", "2 up, 2 up");
+        row("newer command", "cc", "2+ 1+", "2 up, 2 up");
+        row("late failure after a newer reply", "pp", "2+ 1-", "2 up, 2 up");
+        row("late reply after a newer failure", "pp", "2- 1+", "8.3 down, 1 down");
+        row("failure, then a newer reply", "pp", "1- 2+", "8.3 down, 2 up");
     }
     void newestStateWins() {
         QFETCH(QString, sent);

@@ -39,13 +39,6 @@ QMap<QString, QJsonValue> copyOf(const StatusTree& reply) {
 constexpr qint64 kMax = std::numeric_limits<qint64>::max();
 constexpr qint64 kMin = std::numeric_limits<qint64>::min();
 
-// The sample reply with one element replaced.
-StatusTree sampleWith(int element, const QJsonValue& value) {
-    QJsonArray doc = sampleReply();
-    doc[element] = value;
-    return StatusTree(doc);
-}
-
 } // namespace
 
 // The status reply: reading the document, and copying it into the model.
@@ -171,8 +164,9 @@ private slots:
     void stationListIsRebuiltInPlace() {
         StatusModel model{QString()};
         model.RadioAdoLista = QStringList(10, QStringLiteral("Nincs kapcsolat"));
-        copyReplyIntoModel(
-            sampleWith(4, QJsonArray{QJsonArray{0, "Egy"}, "x", QJsonArray{2}, QJsonArray{3, 105.5}}), model);
+        copyReplyIntoModel(StatusTree(sampleWith(4, QJsonArray{QJsonArray{0, "Egy"}, "x", QJsonArray{2},
+                                                               QJsonArray{3, 105.5}})),
+                           model);
         QCOMPARE(model.RadioAdoLista, (QStringList{"Egy", "", "", "105.5"}));
     }
 
@@ -238,16 +232,17 @@ private slots:
         QTest::addColumn<QJsonValue>("setting");
         QTest::addColumn<QString>("shown"); // null: no alert
         const QString emoji = QString(62, u'a') + QStringLiteral("😀");
-        QTest::newRow("named setting") << "HIBA" << QJsonValue("Medence") << "Medence";
-        QTest::newRow("setting with %") << "HIBA" << QJsonValue("%1 %@") << "%1 %@";
-        QTest::newRow("very long name")
-            << "HIBA" << QJsonValue(QString(200000, u'x')) << QString(63, u'x') + QChar(0x2026);
-        QTest::newRow("no half character")
-            << "HIBA" << QJsonValue(emoji + emoji) << QString(62, u'a') + QChar(0x2026);
-        QTest::newRow("64 characters stay whole")
-            << "HIBA" << QJsonValue(QString(64, u'y')) << QString(64, u'y');
-        QTest::newRow("lower case") << "hiba" << QJsonValue("Medence") << QString();
-        QTest::newRow("trailing space") << "HIBA " << QJsonValue("Medence") << QString();
+        const auto row = [](const char* name, const char* status, const QString& setting,
+                            const QString& shown) {
+            QTest::newRow(name) << QString(status) << QJsonValue(setting) << shown;
+        };
+        row("named setting", "HIBA", "Medence", "Medence");
+        row("setting with %", "HIBA", "%1 %@", "%1 %@");
+        row("very long name", "HIBA", QString(200000, u'x'), QString(63, u'x') + QChar(0x2026));
+        row("no half character", "HIBA", emoji + emoji, QString(62, u'a') + QChar(0x2026));
+        row("64 characters stay whole", "HIBA", QString(64, u'y'), QString(64, u'y'));
+        row("lower case", "hiba", "Medence", QString());
+        row("trailing space", "HIBA ", "Medence", QString());
     }
     void refusedSettingAlert() {
         QFETCH(QString, status);
@@ -259,7 +254,7 @@ private slots:
         StatusModel model{QString()};
         const auto initial = copiedFields(model);
         // The same reply twice, a second apart: each alert closes 2 s after its own reply.
-        model.StatusDocument = sampleWith(6, QJsonArray{status, setting});
+        model.StatusDocument = StatusTree(sampleWith(6, QJsonArray{status, setting}));
         LinkEvents events;
         const Link link{model, transport, alerts, scheduler, events};
         applyReply(link);

@@ -42,7 +42,8 @@ struct Connected {
     }
 
     // A step "verb:element[:argument]" as a finger does it; false when the element refused it. "hold:E:s"
-    // keeps a finger down for s seconds, "wait:s" lets time pass, "alert:i" answers the alert.
+    // keeps a finger down for s seconds ("down:E" and "cancel:E" its two ends apart), "wait:s" lets time
+    // pass, "alert:i" answers the alert.
     bool perform(const QString& step) {
         const QStringList f = step.split(u':');
         const QString verb = f.value(0);
@@ -52,8 +53,12 @@ struct Connected {
             return h.alerts.press(f.at(1).toInt());
         QObject* element = screen->outlet(f.at(1));
         const QString argument = f.value(2);
+        auto* view = qobject_cast<ViewElement*>(element);
+        if (verb == "down")
+            return view->touchDown(QPointF(10, 10)), true;
+        if (verb == "cancel")
+            return view->touchCancel(), true;
         if (verb == "hold") {
-            auto* view = qobject_cast<ViewElement*>(element);
             view->touchDown(QPointF(10, 10));
             h.scheduler.advance(argument.toDouble());
             view->touchUp();
@@ -163,6 +168,12 @@ private slots:
             "?dt=Ontozosett:1:1:1:0:0:0:0:0 ?dt=Ontozosett:1:0:0:0:0:0:0:0", "");
         // The gates take a press of 2 s, then each holds for its own time.
         row("gate 1 let go at 1.9 s", "Külső", "", "hold:Kapu1:1.9", "", "@OKLabel.hidden=true");
+        row("gate 1 armed at 2 s", "Külső", "", "down:Kapu1 wait:2", "", "@OKLabel.hidden=false");
+        row("gate 2 cancelled once armed", "Külső", "", "down:Kapu2 wait:2 cancel:Kapu2", "",
+            "@OKLabel.hidden=true @Kapu2.enabled=true");
+        row("gate 1 locked until 3 s", "Külső", "", "hold:Kapu1:2 wait:2.99", "?dt=kapu:K1",
+            "@Kapu1.enabled=false");
+        row("gate 1 free at 3 s", "Külső", "", "hold:Kapu1:2 wait:3", "?dt=kapu:K1", "@Kapu1.enabled=true");
         row("gate 1 held 2 s", "Külső", "", "hold:Kapu1:2 hold:Kapu1:2 wait:3 hold:Kapu1:2",
             "?dt=kapu:K1 ?dt=kapu:K1", "@Kapu1.enabled=false @Kapu2.enabled=true");
         row("gate 2 let go at 1.9 s", "Külső", "", "hold:Kapu2:1.9", "", "");

@@ -18,8 +18,7 @@ namespace {
 // A reply whose irrigation schedule (element 1) is `schedule` and whose eight irrigation switches (element 3
 // rows 2 to 9) are `switches`.
 QJsonArray withIrrigation(const QJsonValue& schedule, const QJsonArray& switches = {}) {
-    QJsonArray document = sampleReply();
-    document.replace(1, schedule);
+    QJsonArray document = sampleWith(1, schedule);
     QJsonArray rows = document.at(3).toArray();
     for (qsizetype i = 0; i < switches.size(); ++i) {
         QJsonArray cells = rows.at(2 + i).toArray();

@@ -95,10 +95,8 @@ private slots:
     // and the plus adds.
     void scheduleList() {
         PageHarness h(true);
-        QJsonArray document = sampleReply();
-        document.replace(
-            5, QJsonArray{QJsonArray{"6:30", "15"}, QJsonArray{"12:0", "40"}, QJsonArray{"19:5", "30"}});
-        h.model().StatusDocument = StatusTree(document);
+        h.model().StatusDocument = StatusTree(sampleWith(
+            5, QJsonArray{QJsonArray{"6:30", "15"}, QJsonArray{"12:0", "40"}, QJsonArray{"19:5", "30"}}));
         auto page = h.load<MedenceTabla>();
         SceneView scene(*page);
         QQuickItem* list = scene.control(page->List);

@@ -13,13 +13,6 @@ using namespace otthon::testing;
 
 namespace {
 
-// A reply whose pool schedule (element 5) is `pool`.
-QJsonArray withPool(const QJsonValue& pool) {
-    QJsonArray document = sampleReply();
-    document.replace(5, pool);
-    return document;
-}
-
 const QJsonArray threeSlots{QJsonArray{"6:30", "15"}, QJsonArray{"12:0", "40"}, QJsonArray{"19:5", 30}};
 
 } // namespace
@@ -29,7 +22,7 @@ class PoolTest : public QObject {
 
     // A connected page of type Page on a document whose pool schedule is `pool`.
     template <class Page> static std::unique_ptr<Page> load(PageHarness& h, const QJsonValue& pool) {
-        h.model().StatusDocument = StatusTree(withPool(pool));
+        h.model().StatusDocument = StatusTree(sampleWith(5, pool));
         return h.load<Page>();
     }
 
@@ -81,10 +74,10 @@ private slots:
         QVERIFY(page->List->commit(1, Table::Delete));
         QCOMPARE(h.sent(), (QStringList{"?dt=Pooldel:12:0:40", "?dt=Pooldel:19:5:30"}));
         QCOMPARE(texts(*page->List), (QStringList{"1. Időpont / 6:30-15 /", "Új időpont hozzáadása"}));
-        h.transport.reply(0, QJsonDocument(withPool(threeSlots)).toJson()); // the first refused
+        h.transport.reply(0, QJsonDocument(sampleWith(5, threeSlots)).toJson()); // the first refused
         h.scheduler.advance(3.0);
         QCOMPARE(texts(*page->List).size(), 4);
-        h.transport.reply(1, QJsonDocument(withPool(QJsonArray{QJsonArray{"7:0", "5"}}))
+        h.transport.reply(1, QJsonDocument(sampleWith(5, QJsonArray{QJsonArray{"7:0", "5"}}))
                                  .toJson()); // and more changed elsewhere
         h.scheduler.advance(3.0);
         QCOMPARE(texts(*page->List).first(), QStringLiteral("1. Időpont / 7:0-5 /"));
@@ -106,7 +99,7 @@ private slots:
         QVERIFY(!h.model().CommandSettling);
         QVERIFY(list->EditSwitch->toggle(true));
         QVERIFY(list->List->commit(0, Table::Delete));
-        h.transport.reply(1, QJsonDocument(withPool(threeSlots)).toJson());
+        h.transport.reply(1, QJsonDocument(sampleWith(5, threeSlots)).toJson());
         QVERIFY(!h.model().CommandSettling);
 
         auto editor = h.load<MedenceBeallitas>();
@@ -130,7 +123,7 @@ private slots:
         QCOMPARE(qobject_cast<MedenceBeallitas*>(h.navigation.top())->wheel(SlotPart::Hour)->selectedRow(),
                  618);
         h.navigation.back();
-        h.model().StatusDocument = StatusTree(withPool(QJsonArray{QJsonArray{"19:5", "30"}}));
+        h.model().StatusDocument = StatusTree(sampleWith(5, QJsonArray{QJsonArray{"19:5", "30"}}));
         QVERIFY(page->List->select(2));
         h.scheduler.runDue();
         QCOMPARE(h.model().IdopontIndex, 0);

@@ -36,6 +36,13 @@ inline QJsonArray sampleReply() {
     return QJsonArray{sensors, irrigation, thermostats, switches, stations, pool, QJsonArray{"OK"}};
 }
 
+// The sample reply with element `element` replaced by `value`.
+inline QJsonArray sampleWith(int element, const QJsonValue& value) {
+    QJsonArray reply = sampleReply();
+    reply.replace(element, value);
+    return reply;
+}
+
 inline QByteArray sampleReplyBytes() {
     return QJsonDocument(sampleReply()).toJson(QJsonDocument::Compact);
 }
