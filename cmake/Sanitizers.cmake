@@ -1,9 +1,10 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer over our own code, the substitute controller included. The
 # test command builds this into build-sanitize/ and runs every test there; any report fails the test.
 option(OTTHON_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
-# The reply fuzzer (tests/fuzz) builds in a tree of its own, with clang: only what it needs, sanitized, with
-# libFuzzer's coverage instrumentation. The test command builds it into build-fuzz/.
-option(OTTHON_FUZZ "Build only the reply fuzzer (clang, libFuzzer, sanitized)" OFF)
+# The reply fuzzer (tests/fuzz) needs clang and libFuzzer's coverage instrumentation over the code it drives. The
+# sanitized build of the test command (build-sanitize/, clang) has it on, so one build serves the tests under the
+# sanitizers and the fuzzer.
+option(OTTHON_FUZZ "Also build the reply fuzzer (clang, libFuzzer; implies OTTHON_SANITIZE)" OFF)
 if(OTTHON_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
         message(FATAL_ERROR "OTTHON_FUZZ needs clang: CC=clang CXX=clang++")
@@ -18,6 +19,11 @@ set(OTTHON_SANITIZER_ENVIRONMENT "")
 
 if(OTTHON_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -O1)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        # Reports need file and line, not the types and variables of full debug information, which only
+        # make the build slower.
+        add_compile_options(-gline-tables-only)
+    endif()
     add_link_options(-fsanitize=address,undefined)
     set(OTTHON_SANITIZER_ENVIRONMENT
         # Leaks are reported at exit, and tests/lsan-suppressions.txt names the library functions whose own

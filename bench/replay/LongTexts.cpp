@@ -41,8 +41,9 @@ QByteArray oneLongName(qsizetype length) {
 // As many stations named with `length` characters as fit under the cap: each row is counted with a number of
 // five digits, which no station of the list reaches.
 QByteArray manyNames(qsizetype length) {
-    const QByteArray row = QJsonDocument(QJsonArray{QJsonArray{QStringLiteral("99999"), name(length)}})
-                               .toJson(QJsonDocument::Compact);
+    const QByteArray row =
+        QJsonDocument(QJsonArray{QJsonValue(QJsonArray{QStringLiteral("99999"), name(length)})})
+            .toJson(QJsonDocument::Compact);
     const qsizetype room = MaxReplyBytes - withStations({}).size();
     const qsizetype count = room / (row.size() - 1); // each row and its comma
     QJsonArray stations;

@@ -177,9 +177,9 @@ private slots:
         QTest::addColumn<QJsonValue>("cell");
         QTest::addColumn<QJsonValue>("copied");
         const QString pair = QStringLiteral("😀");
-        for (const auto& [field, at] : {std::pair{"sensor", QList<int>{0, 2, 1}}, {"station", {4, 0, 1}}}) {
+        for (const auto& place : {std::pair{"sensor", QList<int>{0, 2, 1}}, {"station", {4, 0, 1}}}) {
             const auto row = [&](const char* what, const QJsonValue& cell, const QJsonValue& copied) {
-                QTest::addRow("%s, %s", field, what) << at << cell << copied;
+                QTest::addRow("%s, %s", place.first, what) << place.second << cell << copied;
             };
             row("256 stay", QString(256, u'x'), QString(256, u'x'));
             row("257", QString(257, u'x'), QString(256, u'x'));

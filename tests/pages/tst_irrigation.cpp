@@ -136,15 +136,15 @@ private slots:
                            "3. Időpont / Utcai nagy-8:0 5 /", "4. Időpont / Z9-9:0 5 /", add}
             << QList<int>{1, 1, 1, 1, 2};
         QTest::newRow("placeholder blocks adding")
-            << QJsonArray{slot("Z1", "0:0", 0)} << QStringList{"1. Időpont / Zóna 1-0:0 0 /", full}
-            << QList<int>{1, 0};
+            << QJsonArray{QJsonValue(slot("Z1", "0:0", 0))}
+            << QStringList{"1. Időpont / Zóna 1-0:0 0 /", full} << QList<int>{1, 0};
         QTest::newRow("another zone at 0:0 does not")
-            << QJsonArray{slot("Z3", "0:0", "0")} << QStringList{"1. Időpont / Zóna 3-0:0 0 /", add}
-            << QList<int>{1, 2};
+            << QJsonArray{QJsonValue(slot("Z3", "0:0", "0"))}
+            << QStringList{"1. Időpont / Zóna 3-0:0 0 /", add} << QList<int>{1, 2};
         // Shown, but never put into a command.
         QTest::newRow("zone code with a colon")
-            << QJsonArray{slot("Z1:x", "6:30", "15")} << QStringList{"1. Időpont / Z1:x-6:30 15 /", add}
-            << QList<int>{0, 2};
+            << QJsonArray{QJsonValue(slot("Z1:x", "6:30", "15"))}
+            << QStringList{"1. Időpont / Z1:x-6:30 15 /", add} << QList<int>{0, 2};
     }
     void listRowsNameTheirZones() {
         QFETCH(QJsonArray, schedule);

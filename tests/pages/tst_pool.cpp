@@ -77,7 +77,7 @@ private slots:
         h.transport.reply(0, QJsonDocument(sampleWith(5, threeSlots)).toJson()); // the first refused
         h.scheduler.advance(3.0);
         QCOMPARE(texts(*page->List).size(), 4);
-        h.transport.reply(1, QJsonDocument(sampleWith(5, QJsonArray{QJsonArray{"7:0", "5"}}))
+        h.transport.reply(1, QJsonDocument(sampleWith(5, QJsonArray{QJsonValue(QJsonArray{"7:0", "5"})}))
                                  .toJson()); // and more changed elsewhere
         h.scheduler.advance(3.0);
         QCOMPARE(texts(*page->List).first(), QStringLiteral("1. Időpont / 7:0-5 /"));
@@ -123,7 +123,8 @@ private slots:
         QCOMPARE(qobject_cast<MedenceBeallitas*>(h.navigation.top())->wheel(SlotPart::Hour)->selectedRow(),
                  618);
         h.navigation.back();
-        h.model().StatusDocument = StatusTree(sampleWith(5, QJsonArray{QJsonArray{"19:5", "30"}}));
+        h.model().StatusDocument =
+            StatusTree(sampleWith(5, QJsonArray{QJsonValue(QJsonArray{"19:5", "30"})}));
         QVERIFY(page->List->select(2));
         h.scheduler.runDue();
         QCOMPARE(h.model().IdopontIndex, 0);
@@ -140,7 +141,8 @@ private slots:
         QTest::addColumn<qint64>("index");
         QTest::newRow("past the end") << QJsonValue(threeSlots) << qint64(3);
         QTest::newRow("negative") << QJsonValue(threeSlots) << qint64(-1);
-        QTest::newRow("start with two") << QJsonValue(QJsonArray{QJsonArray{"6:30:7", "15"}}) << qint64(0);
+        QTest::newRow("start with two")
+            << QJsonValue(QJsonArray{QJsonValue(QJsonArray{"6:30:7", "15"})}) << qint64(0);
     }
     void editorWithoutItsSlotSendsNothing() {
         QFETCH(QJsonValue, pool);
