@@ -127,6 +127,7 @@ private slots:
         QTest::addColumn<QJsonArray>("schedule");
         QTest::addColumn<QStringList>("rows"); // in edit mode
         QTest::addColumn<QList<int>>("styles");
+        QTest::addColumn<QStringList>("details"); // the second lines, the add row's empty
         const QString add = QString::fromUtf16(ScheduleList::AddText);
         const QString full = QString::fromUtf16(ScheduleList::CannotAddText);
         QTest::newRow("zones by name, a foreign code as it came")
@@ -134,17 +135,20 @@ private slots:
                           slot("Z9", "9:0", "5")}
             << QStringList{"1. Időpont / Zóna 2-6:30 15 /", "2. Időpont / Utcai kicsi-7:0 20 /",
                            "3. Időpont / Utcai nagy-8:0 5 /", "4. Időpont / Z9-9:0 5 /", add}
-            << QList<int>{1, 1, 1, 1, 2};
+            << QList<int>{1, 1, 1, 1, 2}
+            << QStringList{"Zóna 2 · 06:30 · 15 perc", "Utcai kicsi · 07:00 · 20 perc",
+                           "Utcai nagy · 08:00 · 5 perc", "", ""};
         QTest::newRow("placeholder blocks adding")
             << QJsonArray{slot("Z1", "0:0", 0)} << QStringList{"1. Időpont / Zóna 1-0:0 0 /", full}
-            << QList<int>{1, 0};
+            << QList<int>{1, 0} << QStringList{"Zóna 1 · 00:00 · 0 perc", ""};
         QTest::newRow("another zone at 0:0 does not")
             << QJsonArray{slot("Z3", "0:0", "0")} << QStringList{"1. Időpont / Zóna 3-0:0 0 /", add}
-            << QList<int>{1, 2};
+            << QList<int>{1, 2} << QStringList{"Zóna 3 · 00:00 · 0 perc", ""};
         // Shown, but never put into a command.
-        QTest::newRow("zone code with a colon")
-            << QJsonArray{slot("Z1:x", "6:30", "15")} << QStringList{"1. Időpont / Z1:x-6:30 15 /", add}
-            << QList<int>{0, 2};
+        QTest::newRow("zone code with a colon, a short row")
+            << QJsonArray{slot("Z1:x", "6:30", "15"), QJsonArray{"Z4", "21:5"}}
+            << QStringList{"1. Időpont / Z1:x-6:30 15 /", "2. Időpont / Zóna 4-21:5  /", add}
+            << QList<int>{0, 0, 2} << QStringList{"", "", ""};
     }
     void listRowsNameTheirZones() {
         QFETCH(QJsonArray, schedule);
@@ -154,6 +158,10 @@ private slots:
         QVERIFY(page->EditSwitch->toggle(true));
         QTEST(texts(*page->List), "rows");
         QTEST(styles(*page->List), "styles");
+        QStringList details;
+        for (const TableRow& row : page->List->rows())
+            details.append(row.detail);
+        QTEST(details, "details");
     }
 
     // A zone the editor's wheel does not have: the list opens no editor, and an editor reached all the same
