@@ -231,13 +231,32 @@ private slots:
             QVERIFY(!app.alerts().isOpen());
             QCOMPARE(presses.last(), button);
         }
+        // Tab frames the button that Enter presses, the confirm button first; the next Tab the one after it.
+        app.alerts().show(confirmation(&presses));
+        QVERIFY(QQuickTest::qWaitForPolish(window));
+        const auto framed = [window] {
+            QList<int> buttons;
+            for (const QQuickItem* frame :
+                 shownItems(window, "QQuickRectangle", QStringLiteral("focusFrame")))
+                buttons.append(frame->parentItem()->objectName() == QLatin1String("alertButton")
+                                   ? int(frame->parentItem()->property("index").toInt())
+                                   : -1);
+            return buttons;
+        };
+        QCOMPARE(framed(), QList<int>());
+        for (const QList<int>& expected : {QList<int>{1}, QList<int>{0}}) {
+            QTest::keyClick(window, Qt::Key_Tab);
+            QCOMPARE(framed(), expected);
+        }
+        QTest::keyClick(window, Qt::Key_Return);
+        QCOMPARE(presses.last(), 0);
         QVERIFY(rightMovesTheSlider()); // the slider has its keys back
 
         // A focused button does not want the arrows.
         shownItems(window, "QQuickButton").first()->forceActiveFocus();
         QTest::keyClick(window, Qt::Key_Right);
         QCOMPARE(app.root().currentIndex(), 2);
-        QCOMPARE(presses, (QList<int>{0, 0, 1, 1}));
+        QCOMPARE(presses, (QList<int>{0, 0, 1, 1, 0}));
     }
 };
 
