@@ -2,6 +2,7 @@
 #include "pages/irrigation/OntozoKiBe.h"
 #include "pages/irrigation/OntozoOsszefoglalas.h"
 #include "pages/irrigation/OntozoTable.h"
+#include "pages/irrigation/OntozoViewController.h"
 #include "support/PageHarness.h"
 #include "support/SampleReply.h"
 
@@ -74,6 +75,34 @@ class IrrigationTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The irrigation page follows the rain and the link at each refresh: zone switching only while connected
+    // and dry, and while it rains a caption under its button says why.
+    void pageFollowsRainAndLink_data() {
+        QTest::addColumn<bool>("connected");
+        QTest::addColumn<bool>("rain");
+        QTest::addColumn<QString>("shown"); // rain picture, caption, then the buttons enabled: 1 or 0
+        QTest::newRow("before any reply") << false << false << "00|000";
+        QTest::newRow("dry") << true << false << "00|111";
+        QTest::newRow("rain") << true << true << "11|011";
+        QTest::newRow("rain in the last reply, link down") << false << true << "11|000";
+    }
+    void pageFollowsRainAndLink() {
+        QFETCH(bool, connected);
+        QFETCH(bool, rain);
+        PageHarness h;
+        auto page = h.load<OntozoViewController>();
+        h.model().Connected = connected;
+        h.model().Rain = rain;
+        h.scheduler.advance(StatusModel::PageRefreshInterval);
+        QString shown = QStringLiteral("%1%2|")
+                            .arg(int(!page->RainImage->isHidden()))
+                            .arg(int(!page->RainCaption->isHidden()));
+        for (const Button* button : {page->OntozoBeKi, page->OntozoBeallitas, page->OntozoOsszefoglalas})
+            shown += QString::number(int(button->isEnabled()));
+        QTEST(shown, "shown");
+        QCOMPARE(page->RainCaption->text(), QStringLiteral("Esőben nem kapcsolható"));
+    }
+
     // Each action applies the switching rules to the copy taken at load, shows it and sends all eight
     // switches; zones are usable only while the whole irrigation is on. When the reply holds a switch that is
     // no position, the page cannot know them: nothing can be touched, nothing is sent.
