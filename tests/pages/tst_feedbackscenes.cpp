@@ -31,7 +31,6 @@ private slots:
         };
         row("heating or cooling", "Nappali", "Futes", true);
         row("edit switch", "MedenceTabla", "MedenceEdit", false);
-        row("zone", "OntozoKiBe", "Z3", false);
     }
     void switchTracksTellOnFromOff() {
         QFETCH(QString, screen);

@@ -76,7 +76,6 @@ private slots:
         };
         row("padded", "10:3", "43", "10:03 · 43 perc");
         row("duration as a number, ends of the clock", "23:59", 1440, "23:59 · 1440 perc");
-        row("placeholder", "0:0", 0, "00:00 · 0 perc");
         row("hour 24", "24:0", "5", "");
         row("minute 60", "6:60", "5", "");
         row("negative hour", "-1:30", "5", "");
@@ -86,21 +85,16 @@ private slots:
         row("longer than a day", "6:30", "1441", "");
         row("huge duration", "6:30", "9223372036854775808", "");
         row("negative duration", "6:30", -5, "");
-        row("fraction", "6:30", 15.5, "");
-        row("missing duration", "6:30", QJsonValue(QJsonValue::Undefined), "");
     }
     void rowsSecondLine() {
         QFETCH(QJsonValue, start);
         QFETCH(QJsonValue, duration);
         PageHarness h(true);
-        QJsonArray slot{start};
-        if (!duration.isUndefined())
-            slot.append(duration);
-        auto page = load<MedenceTabla>(h, QJsonArray{slot});
+        auto page = load<MedenceTabla>(h, QJsonArray{QJsonArray{start, duration}});
         QTEST(page->List->describe()["rows"][0]["detail"].toString(), "detail");
         QVERIFY(page->EditSwitch->toggle(true)); // a slot added here reads as the placeholder it is
-        if (page->List->commit(1, Table::Insert))
-            QCOMPARE(page->List->rows().at(1).detail, QStringLiteral("00:00 · 0 perc"));
+        QVERIFY(page->List->commit(1, Table::Insert));
+        QCOMPARE(page->List->rows().at(1).detail, QStringLiteral("00:00 · 0 perc"));
     }
 
     // Each row deletes its own slot, also before an earlier delete's reply; the list then follows the
