@@ -139,12 +139,18 @@ private slots:
         QCOMPARE(restarts, QStringList{kNew});
         QVERIFY(!settingsSheet->isOpen());
         QCOMPARE(ControllerSettings::saved(QSettings(settingsFile(), QSettings::IniFormat)), kNew);
-        if (asks) { // another address is not asked about
-            settingsSheet->show();
-            settingsSheet->test(QStringLiteral("10.0.0.3"));
-            transport.fail(transport.count() - 1, HttpFailure::Refused);
-            QVERIFY(settingsSheet->save(QStringLiteral("10.0.0.1")));
-            QVERIFY(!alerts.isOpen());
+        if (asks) { // neither another address nor one whose later try worked is asked about
+            for (const bool again : {false, true}) {
+                settingsSheet->show();
+                settingsSheet->test(QStringLiteral("10.0.0.3"));
+                transport.fail(transport.count() - 1, HttpFailure::Refused);
+                if (again) {
+                    settingsSheet->test(QStringLiteral("10.0.0.3"));
+                    transport.reply(transport.count() - 1, sampleReplyBytes());
+                }
+                QVERIFY(settingsSheet->save(QString(again ? "10.0.0.3" : "10.0.0.1")));
+                QVERIFY(!alerts.isOpen());
+            }
         }
     }
 
