@@ -31,7 +31,7 @@ QStringList picturesOf(const Screen& page) {
 } // namespace
 
 Application::Application(const QString& baseUrl, Options options)
-    : settingsSheet_(options.settingsFile, probeHttp_, scheduler_,
+    : settingsSheet_(options.settingsFile, probeHttp_, scheduler_, alerts_,
                      [this](const QString& url) { restartLink(url); }),
       session_(std::make_unique<LinkSession>(baseUrl, scheduler_, http_, alerts_, options.recordRequests)),
       options_(options) {

@@ -3,6 +3,7 @@
 #include "link/BaseUrl.h"
 #include "link/ExchangeLimits.h"
 
+#include <QPointer>
 #include <QSettings>
 
 namespace otthon {
@@ -43,8 +44,8 @@ void ControllerSettings::save(QSettings& settings, const QString& baseUrl) {
 }
 
 ControllerSettings::ControllerSettings(QString settingsFile, HttpTransport& transport, Scheduler& scheduler,
-                                       Restart restart, QObject* parent)
-    : QObject(parent), settingsFile_(std::move(settingsFile)), probe_(transport, scheduler),
+                                       AlertPort& alerts, Restart restart, QObject* parent)
+    : QObject(parent), settingsFile_(std::move(settingsFile)), probe_(transport, scheduler), alerts_(alerts),
       restart_(std::move(restart)) {}
 
 std::unique_ptr<QSettings> ControllerSettings::settings() const {
@@ -73,6 +74,7 @@ void ControllerSettings::show() {
     open_ = true;
     status_.clear();
     works_ = false;
+    failedTry_.clear();
     emit changed();
 }
 
@@ -89,8 +91,12 @@ void ControllerSettings::test(const QString& typed) {
         report(address.error, false);
         return;
     }
-    probe_.start(address.url, [this](const ControllerProbe::Result& result) {
-        report(textOf(result), result.outcome == ControllerProbe::Outcome::Works);
+    failedTry_.clear();
+    probe_.start(address.url, [this, url = address.url](const ControllerProbe::Result& result) {
+        const bool works = result.outcome == ControllerProbe::Outcome::Works;
+        if (!works)
+            failedTry_ = url;
+        report(textOf(result), works);
     });
     report(QStringLiteral("Kipróbálás: %1 …").arg(address.url), false);
 }
@@ -102,10 +108,25 @@ bool ControllerSettings::save(const QString& typed) {
         report(address.error, false);
         return false;
     }
-    save(*settings(), address.url);
-    close();
-    restart_(address.url);
+    if (address.url == failedTry_) {
+        QPointer<ControllerSettings> self(this);
+        alerts_.show({QString::fromUtf16(FailedTryTitle),
+                      QString::fromUtf16(FailedTryMessage),
+                      {QString::fromUtf16(CancelButton), QString::fromUtf16(ConfirmButton)},
+                      [self, url = address.url](int button) {
+                          if (self && button != 0)
+                              self->commit(url);
+                      }});
+        return false;
+    }
+    commit(address.url);
     return true;
+}
+
+void ControllerSettings::commit(const QString& baseUrl) {
+    save(*settings(), baseUrl);
+    close();
+    restart_(baseUrl);
 }
 
 void ControllerSettings::report(const QString& status, bool works) {

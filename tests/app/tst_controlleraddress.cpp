@@ -26,17 +26,20 @@ class ControllerAddressTest : public QObject {
     QTemporaryDir dir;
     VirtualScheduler scheduler;
     FakeHttpTransport transport;
+    AlertCenter alerts;
     QStringList restarts;
 
     QString settingsFile() const { return dir.filePath(QStringLiteral("otthon.conf")); }
     std::unique_ptr<ControllerSettings> sheet() {
-        return std::make_unique<ControllerSettings>(settingsFile(), transport, scheduler,
+        return std::make_unique<ControllerSettings>(settingsFile(), transport, scheduler, alerts,
                                                     [this](const QString& url) { restarts.append(url); });
     }
 
 private slots:
     void init() {
         QFile::remove(settingsFile());
+        while (alerts.isOpen())
+            alerts.dismiss(alerts.topId(), 0);
         transport = FakeHttpTransport();
         scheduler = VirtualScheduler();
         restarts.clear();
@@ -70,6 +73,7 @@ private slots:
         const auto settingsSheet = sheet();
         settingsSheet->show();
         QCOMPARE(settingsSheet->save(typed), refusal.isEmpty());
+        QVERIFY(!alerts.isOpen()); // nothing tried: nothing to ask
         QCOMPARE(settingsSheet->status(), refusal);
         QCOMPARE(settingsSheet->isOpen(), !refusal.isEmpty());
         QCOMPARE(restarts, refusal.isEmpty() ? QStringList{saved} : QStringList());
@@ -83,6 +87,8 @@ private slots:
     }
 
     // Trying an address is one status poll there, bound in time like every exchange, with a plain answer.
+    // Saving an address whose try failed asks first, and saves only on the confirm button; another address,
+    // or one that worked, is saved at once.
     void tryingAnAddressTellsWhetherItWorks_data() {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<QString>("status");
@@ -96,6 +102,7 @@ private slots:
         QFETCH(Answer, answer);
         QFETCH(QString, status);
         const auto settingsSheet = sheet();
+        settingsSheet->show();
         settingsSheet->test(QStringLiteral("10.0.0.2"));
         QVERIFY(settingsSheet->isTesting());
         QCOMPARE(transport.count(), 1);
@@ -115,6 +122,36 @@ private slots:
         QCOMPARE(settingsSheet->status(), status);
         QCOMPARE(settingsSheet->works(), answer == Answer::Status);
         QCOMPARE(restarts, QStringList()); // nothing saved
+
+        const bool asks = answer != Answer::Status;
+        QCOMPARE(settingsSheet->save(QStringLiteral("http://10.0.0.2")), !asks);
+        if (asks) {
+            QCOMPARE(alerts.title() + u'|' + alerts.message() + u'|' + alerts.buttons().join(u','),
+                     QStringLiteral("Figyelem!|A cím kipróbálása nem sikerült. Biztos hogy elmenti?|"
+                                    "Mégsem,Rendben"));
+            QVERIFY(alerts.press(0));
+            QVERIFY(settingsSheet->isOpen());
+            QCOMPARE(restarts, QStringList());
+            QVERIFY(!settingsSheet->save(QStringLiteral("10.0.0.2")));
+            QVERIFY(alerts.press(1));
+        }
+        QVERIFY(!alerts.isOpen());
+        QCOMPARE(restarts, QStringList{kNew});
+        QVERIFY(!settingsSheet->isOpen());
+        QCOMPARE(ControllerSettings::saved(QSettings(settingsFile(), QSettings::IniFormat)), kNew);
+        if (asks) { // neither another address nor one whose later try worked is asked about
+            for (const bool again : {false, true}) {
+                settingsSheet->show();
+                settingsSheet->test(QStringLiteral("10.0.0.3"));
+                transport.fail(transport.count() - 1, HttpFailure::Refused);
+                if (again) {
+                    settingsSheet->test(QStringLiteral("10.0.0.3"));
+                    transport.reply(transport.count() - 1, sampleReplyBytes());
+                }
+                QVERIFY(settingsSheet->save(QString(again ? "10.0.0.3" : "10.0.0.1")));
+                QVERIFY(!alerts.isOpen());
+            }
+        }
     }
 
     // Under automation a session records its requests, each as the text after the base URL, also when the

@@ -1,5 +1,6 @@
 #include "link/JsonHttp.h"
 #include "pages/outside/Kulso.h"
+#include "platform/ui/Switch.h"
 #include "support/PageHarness.h"
 #include "support/SampleReply.h"
 #include "support/SceneView.h"
@@ -19,6 +20,41 @@ class FeedbackScenesTest : public QObject {
     }
 
 private slots:
+    // On and off tell apart at a glance by the switch's track; the heating and cooling switch is warm when it
+    // heats (on) and cool when it cools.
+    void switchTracksTellOnFromOff_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("outlet");
+        QTest::addColumn<bool>("warmWhenOn");
+        const auto row = [](const char* name, const char* screen, const char* outlet, bool warm) {
+            QTest::newRow(name) << QString(screen) << QString(outlet) << warm;
+        };
+        row("heating or cooling", "Nappali", "Futes", true);
+        row("edit switch", "MedenceTabla", "MedenceEdit", false);
+    }
+    void switchTracksTellOnFromOff() {
+        QFETCH(QString, screen);
+        QFETCH(QString, outlet);
+        QFETCH(bool, warmWhenOn);
+        PageHarness h(true);
+        std::unique_ptr<Screen> page = h.navigation.instantiate(screen);
+        page->loadViewIfNeeded();
+        SceneView scene(*page);
+        auto* element = page->elementAs<Switch>(outlet);
+        QQuickItem* track = scene.control(element)->findChild<QQuickItem*>(QStringLiteral("track"));
+        QColor colour[2];
+        for (bool on : {true, false}) {
+            element->setOn(on);
+            colour[on] = track->property("color").value<QColor>();
+        }
+        const int apart = qAbs(colour[1].red() - colour[0].red()) +
+                          qAbs(colour[1].green() - colour[0].green()) +
+                          qAbs(colour[1].blue() - colour[0].blue());
+        QVERIFY2(apart > 150, qPrintable(colour[1].name() + u'/' + colour[0].name()));
+        if (warmWhenOn)
+            QVERIFY(colour[1].red() > colour[1].blue() && colour[0].blue() > colour[0].red());
+    }
+
     // While the no-connection picture shows, the values are dimmed and the picture says when the last reply
     // came (with its date once that is not today); the next good reply takes both away.
     void staleValuesAreMarkedUntilTheNextGoodReply() {

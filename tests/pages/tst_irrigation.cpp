@@ -2,6 +2,7 @@
 #include "pages/irrigation/OntozoKiBe.h"
 #include "pages/irrigation/OntozoOsszefoglalas.h"
 #include "pages/irrigation/OntozoTable.h"
+#include "pages/irrigation/OntozoViewController.h"
 #include "support/PageHarness.h"
 #include "support/SampleReply.h"
 
@@ -74,6 +75,34 @@ class IrrigationTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The irrigation page follows the rain and the link at each refresh: zone switching only while connected
+    // and dry, and while it rains a caption under its button says why.
+    void pageFollowsRainAndLink_data() {
+        QTest::addColumn<bool>("connected");
+        QTest::addColumn<bool>("rain");
+        QTest::addColumn<QString>("shown"); // rain picture, caption, then the buttons enabled: 1 or 0
+        QTest::newRow("before any reply") << false << false << "00|000";
+        QTest::newRow("dry") << true << false << "00|111";
+        QTest::newRow("rain") << true << true << "11|011";
+        QTest::newRow("rain in the last reply, link down") << false << true << "11|000";
+    }
+    void pageFollowsRainAndLink() {
+        QFETCH(bool, connected);
+        QFETCH(bool, rain);
+        PageHarness h;
+        auto page = h.load<OntozoViewController>();
+        h.model().Connected = connected;
+        h.model().Rain = rain;
+        h.scheduler.advance(StatusModel::PageRefreshInterval);
+        QString shown = QStringLiteral("%1%2|")
+                            .arg(int(!page->RainImage->isHidden()))
+                            .arg(int(!page->RainCaption->isHidden()));
+        for (const Button* button : {page->OntozoBeKi, page->OntozoBeallitas, page->OntozoOsszefoglalas})
+            shown += QString::number(int(button->isEnabled()));
+        QTEST(shown, "shown");
+        QCOMPARE(page->RainCaption->text(), QStringLiteral("Esőben nem kapcsolható"));
+    }
+
     // Each action applies the switching rules to the copy taken at load, shows it and sends all eight
     // switches; zones are usable only while the whole irrigation is on. When the reply holds a switch that is
     // no position, the page cannot know them: nothing can be touched, nothing is sent.
@@ -127,6 +156,7 @@ private slots:
         QTest::addColumn<QJsonArray>("schedule");
         QTest::addColumn<QStringList>("rows"); // in edit mode
         QTest::addColumn<QList<int>>("styles");
+        QTest::addColumn<QStringList>("details"); // the second lines, the add row's empty
         const QString add = QString::fromUtf16(ScheduleList::AddText);
         const QString full = QString::fromUtf16(ScheduleList::CannotAddText);
         QTest::newRow("zones by name, a foreign code as it came")
@@ -134,17 +164,22 @@ private slots:
                           slot("Z9", "9:0", "5")}
             << QStringList{"1. Időpont / Zóna 2-6:30 15 /", "2. Időpont / Utcai kicsi-7:0 20 /",
                            "3. Időpont / Utcai nagy-8:0 5 /", "4. Időpont / Z9-9:0 5 /", add}
-            << QList<int>{1, 1, 1, 1, 2};
+            << QList<int>{1, 1, 1, 1, 2}
+            << QStringList{"Zóna 2 · 06:30 · 15 perc", "Utcai kicsi · 07:00 · 20 perc",
+                           "Utcai nagy · 08:00 · 5 perc", "", ""};
         QTest::newRow("placeholder blocks adding")
             << QJsonArray{QJsonValue(slot("Z1", "0:0", 0))}
-            << QStringList{"1. Időpont / Zóna 1-0:0 0 /", full} << QList<int>{1, 0};
+            << QStringList{"1. Időpont / Zóna 1-0:0 0 /", full} << QList<int>{1, 0}
+            << QStringList{"Zóna 1 · 00:00 · 0 perc", ""};
         QTest::newRow("another zone at 0:0 does not")
             << QJsonArray{QJsonValue(slot("Z3", "0:0", "0"))}
-            << QStringList{"1. Időpont / Zóna 3-0:0 0 /", add} << QList<int>{1, 2};
+            << QStringList{"1. Időpont / Zóna 3-0:0 0 /", add} << QList<int>{1, 2}
+            << QStringList{"Zóna 3 · 00:00 · 0 perc", ""};
         // Shown, but never put into a command.
-        QTest::newRow("zone code with a colon")
-            << QJsonArray{QJsonValue(slot("Z1:x", "6:30", "15"))}
-            << QStringList{"1. Időpont / Z1:x-6:30 15 /", add} << QList<int>{0, 2};
+        QTest::newRow("zone code with a colon, a short row")
+            << QJsonArray{slot("Z1:x", "6:30", "15"), QJsonArray{"Z4", "21:5"}}
+            << QStringList{"1. Időpont / Z1:x-6:30 15 /", "2. Időpont / Zóna 4-21:5  /", add}
+            << QList<int>{0, 0, 2} << QStringList{"", "", ""};
     }
     void listRowsNameTheirZones() {
         QFETCH(QJsonArray, schedule);
@@ -154,6 +189,10 @@ private slots:
         QVERIFY(page->EditSwitch->toggle(true));
         QTEST(texts(*page->List), "rows");
         QTEST(styles(*page->List), "styles");
+        QStringList details;
+        for (const TableRow& row : page->List->rows())
+            details.append(row.detail);
+        QTEST(details, "details");
     }
 
     // A zone the editor's wheel does not have: the list opens no editor, and an editor reached all the same

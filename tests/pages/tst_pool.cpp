@@ -64,6 +64,39 @@ private slots:
         QTEST(styles(*page->List), "styles");
     }
 
+    // Under each row, the slot as a clock reads it, as automation reports it too; a slot that does not read
+    // as a time of day and a duration of up to a day has no second line. A slot added here has one at once.
+    void rowsSecondLine_data() {
+        QTest::addColumn<QJsonValue>("start");
+        QTest::addColumn<QJsonValue>("duration");
+        QTest::addColumn<QString>("detail");
+        const auto row = [](const char* name, const QJsonValue& start, const QJsonValue& duration,
+                            const char* detail) {
+            QTest::newRow(name) << start << duration << QString(detail);
+        };
+        row("padded", "10:3", "43", "10:03 · 43 perc");
+        row("duration as a number, ends of the clock", "23:59", 1440, "23:59 · 1440 perc");
+        row("hour 24", "24:0", "5", "");
+        row("minute 60", "6:60", "5", "");
+        row("negative hour", "-1:30", "5", "");
+        row("huge hour", "99999999999999999999:0", "5", "");
+        row("no colon", "630", "5", "");
+        row("two colons", "6:30:7", "5", "");
+        row("longer than a day", "6:30", "1441", "");
+        row("huge duration", "6:30", "9223372036854775808", "");
+        row("negative duration", "6:30", -5, "");
+    }
+    void rowsSecondLine() {
+        QFETCH(QJsonValue, start);
+        QFETCH(QJsonValue, duration);
+        PageHarness h(true);
+        auto page = load<MedenceTabla>(h, QJsonArray{QJsonArray{start, duration}});
+        QTEST(page->List->describe()["rows"][0]["detail"].toString(), "detail");
+        QVERIFY(page->EditSwitch->toggle(true)); // a slot added here reads as the placeholder it is
+        QVERIFY(page->List->commit(1, Table::Insert));
+        QCOMPARE(page->List->rows().at(1).detail, QStringLiteral("00:00 · 0 perc"));
+    }
+
     // Each row deletes its own slot, also before an earlier delete's reply; the list then follows the
     // controller's answers, also one that undoes a delete, and stays in edit mode.
     void deletesSendTheirOwnSlotAndTheListFollowsTheReply() {

@@ -89,8 +89,8 @@ private slots:
     }
 
     // The window shows every page, and an alert whose buttons come and go while the window changes size, as
-    // a rotation or a window drag gives. A dot of the page indicator turns the carousel to its page, and says
-    // which page that is.
+    // a rotation or a window drag gives. A dot of the page indicator turns the carousel to its page, also
+    // from a finger's width off the dot, and says which page that is.
     void theWindowShowsPagesAndAlertsAtAnySize() {
         Application app(kNoController);
         QVERIFY(app.start());
@@ -101,7 +101,11 @@ private slots:
         QQuickItem* last = dots->childAt(dots->width() - 1, dots->height() / 2);
         QCOMPARE(QAccessible::queryAccessibleInterface(last)->text(QAccessible::Name),
                  QStringLiteral("Rádió oldal"));
-        click(window, last);
+        const QList<QQuickItem*> targets = shownItems(window, "QQuickItem", QStringLiteral("pageDot"));
+        QCOMPARE(targets.size(), 6);
+        for (const QQuickItem* dot : targets)
+            QVERIFY(dot->width() >= 44 && dot->height() >= 44 && dot->childAt(22, 22)->width() < 44);
+        QTest::mouseClick(window, Qt::LeftButton, {}, last->mapToScene(QPointF(41, 3)).toPoint());
         QTRY_COMPARE(app.root().currentIndex(), 5);
         while (app.root().swipe(-1))
             QVERIFY(QQuickTest::qWaitForPolish(window));
@@ -227,13 +231,32 @@ private slots:
             QVERIFY(!app.alerts().isOpen());
             QCOMPARE(presses.last(), button);
         }
+        // Tab frames the button that Enter presses, the confirm button first; the next Tab the one after it.
+        app.alerts().show(confirmation(&presses));
+        QVERIFY(QQuickTest::qWaitForPolish(window));
+        const auto framed = [window] {
+            QList<int> buttons;
+            for (const QQuickItem* frame :
+                 shownItems(window, "QQuickRectangle", QStringLiteral("focusFrame")))
+                buttons.append(frame->parentItem()->objectName() == QLatin1String("alertButton")
+                                   ? int(frame->parentItem()->property("index").toInt())
+                                   : -1);
+            return buttons;
+        };
+        QCOMPARE(framed(), QList<int>());
+        for (const QList<int>& expected : {QList<int>{1}, QList<int>{0}}) {
+            QTest::keyClick(window, Qt::Key_Tab);
+            QCOMPARE(framed(), expected);
+        }
+        QTest::keyClick(window, Qt::Key_Return);
+        QCOMPARE(presses.last(), 0);
         QVERIFY(rightMovesTheSlider()); // the slider has its keys back
 
         // A focused button does not want the arrows.
         shownItems(window, "QQuickButton").first()->forceActiveFocus();
         QTest::keyClick(window, Qt::Key_Right);
         QCOMPARE(app.root().currentIndex(), 2);
-        QCOMPARE(presses, (QList<int>{0, 0, 1, 1}));
+        QCOMPARE(presses, (QList<int>{0, 0, 1, 1, 0}));
     }
 };
 

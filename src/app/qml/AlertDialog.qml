@@ -2,15 +2,34 @@ pragma ComponentBehavior: Bound
 
 import QtQuick
 import QtQuick.Controls
+import Otthon.Controls
 import Otthon.Ui as Ui
 
 // The top open alert, as a modal dialog. An alert without buttons goes away only when the app dismisses it.
 // While it is open, it takes every key: Escape answers with the cancel button (button 0), Enter with the
-// confirm button (the last one), and nothing under the dialog sees a key or a touch.
+// chosen button, at first the confirm button (the last one), and nothing under the dialog sees a key or a
+// touch. The first Tab frames the chosen button, each further Tab (Shift+Tab back) chooses the next one.
 Popup {
     id: dialog
 
     required property Ui.AlertCenter alerts
+    // The button Enter presses, and whether the keys have shown it.
+    property int chosen: alerts.buttons.length - 1
+    property bool framed: false
+
+    // Each alert starts on its confirm button, unframed.
+    function reset() {
+        chosen = alerts.buttons.length - 1
+        framed = false
+    }
+    function choose(step) {
+        const count = alerts.buttons.length
+        if (count === 0)
+            return
+        if (framed)
+            chosen = (chosen + step + count) % count
+        framed = true
+    }
 
     parent: Overlay.overlay
     anchors.centerIn: parent
@@ -20,10 +39,25 @@ Popup {
     closePolicy: Popup.NoAutoClose
     visible: alerts.open
     padding: 0
+    Connections {
+        target: dialog.alerts
+        function onChanged() { dialog.reset() }
+    }
 
     background: Rectangle {
         radius: 14
         color: "#f2f2f2"
+    }
+
+    component AlertButton: Button {
+        id: button
+        property bool framed: false
+
+        FocusFrame {
+            anchors.margins: 3
+            shown: button.framed
+            border.color: "#0a60ff"
+        }
     }
 
     // Positioners, not Quick Layouts: in Qt 6.4 a layout whose repeated buttons go away while the popup hides
@@ -34,7 +68,11 @@ Popup {
             if (event.key === Qt.Key_Escape)
                 dialog.alerts.press(0)
             else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
-                dialog.alerts.press(dialog.alerts.buttons.length - 1)
+                dialog.alerts.press(dialog.chosen)
+            else if (event.key === Qt.Key_Tab)
+                dialog.choose(1)
+            else if (event.key === Qt.Key_Backtab)
+                dialog.choose(-1)
             event.accepted = true
         }
 
@@ -65,7 +103,7 @@ Popup {
             spacing: 1
             Repeater {
                 model: dialog.alerts.buttons
-                Button {
+                AlertButton {
                     required property int index
                     required property string modelData
                     objectName: "alertButton"
@@ -76,6 +114,7 @@ Popup {
                     flat: true
                     text: modelData
                     font.bold: index !== 0
+                    framed: dialog.framed && dialog.chosen === index
                     onClicked: dialog.alerts.press(index)
                 }
             }

@@ -60,38 +60,49 @@ Item {
         }
     }
 
+    // The dots sit on a dark band; each dot is the middle of a touch target of a finger's size.
     Rectangle {
-        anchors.bottom: parent.bottom
-        anchors.horizontalCenter: parent.horizontalCenter
-        anchors.bottomMargin: 12
-        width: indicator.width + 16
-        height: indicator.height + 4
+        anchors.centerIn: indicator
+        width: indicator.width - 16
+        height: 24
         radius: height / 2
         color: carousel.appDelegate.pageIndicatorBackground
+    }
 
-        PageIndicator {
-            id: indicator
-            anchors.centerIn: parent
-            count: carousel.root.presentationCount
-            currentIndex: view.currentIndex
-            // A dot turns the carousel to its page.
-            interactive: true
-            onCurrentIndexChanged: {
-                if (currentIndex !== view.currentIndex) {
-                    carousel.root.showPage(currentIndex)
-                    currentIndex = Qt.binding(function () { return view.currentIndex })
-                }
+    PageIndicator {
+        id: indicator
+        anchors.bottom: parent.bottom
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottomMargin: 2
+        padding: 0
+        spacing: 0
+        count: carousel.root.presentationCount
+        currentIndex: view.currentIndex
+        // A dot turns the carousel to its page.
+        interactive: true
+        onCurrentIndexChanged: {
+            if (currentIndex !== view.currentIndex) {
+                carousel.root.showPage(currentIndex)
+                currentIndex = Qt.binding(function () { return view.currentIndex })
             }
-            delegate: Rectangle {
-                required property int index
-                Accessible.role: Accessible.PageTab
-                Accessible.name: Spoken.page(carousel.root.pageNames[index] || "") // qmllint disable unqualified
-                implicitWidth: 8
-                implicitHeight: 8
+        }
+        delegate: Item {
+            id: dot
+            required property int index
+            objectName: "pageDot"
+            Accessible.role: Accessible.PageTab
+            Accessible.name: Spoken.page(carousel.root.pageNames[index] || "") // qmllint disable unqualified
+            implicitWidth: 44
+            implicitHeight: 44
+
+            Rectangle {
+                anchors.centerIn: parent
+                width: 8
+                height: 8
                 radius: 4
-                color: index === indicator.currentIndex // qmllint disable unqualified
-                       ? carousel.appDelegate.currentPageIndicatorColor
-                       : carousel.appDelegate.pageIndicatorColor
+                color: dot.index === indicator.currentIndex // qmllint disable unqualified
+                       ? carousel.appDelegate.currentPageIndicatorColor // qmllint disable unqualified
+                       : carousel.appDelegate.pageIndicatorColor // qmllint disable unqualified
             }
         }
     }

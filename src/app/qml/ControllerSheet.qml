@@ -1,9 +1,11 @@
 import QtQuick
 import QtQuick.Controls
 import Otthon
+import Otthon.Controls
 
 // The controller's address: typed as a host or a whole URL, tried with one status poll, and saved
-// (ControllerSettings does all of it). Enter tries the address, Escape closes the sheet.
+// (ControllerSettings does all of it). Enter in the field tries the address, Escape closes the sheet. Tab goes
+// on to the buttons, which show the frame while they have the keys; Enter or Space presses the framed one.
 Popup {
     id: sheet
 
@@ -24,6 +26,18 @@ Popup {
     background: Rectangle {
         radius: 14
         color: "#f2f2f2"
+    }
+
+    component SheetButton: Button {
+        id: button
+        Keys.onReturnPressed: button.clicked()
+        Keys.onEnterPressed: button.clicked()
+
+        FocusFrame {
+            anchors.margins: 1
+            shown: button.visualFocus
+            border.color: "#0a60ff"
+        }
     }
 
     // The column is the popup's only child, not its contentItem: that one is made late, and the id of the field
@@ -83,20 +97,20 @@ Popup {
                             + saveAddress.implicitWidth + 2 * spacing)
             spacing: 8
 
-            Button {
+            SheetButton {
                 id: cancel
                 text: "Mégse"
                 flat: true
                 onClicked: sheet.settings.close()
             }
-            Button {
+            SheetButton {
                 id: tryAddress
                 objectName: "tryAddress"
                 text: "Kipróbálás"
                 enabled: field.text.trim() !== "" && !sheet.settings.testing
                 onClicked: sheet.settings.test(field.text)
             }
-            Button {
+            SheetButton {
                 id: saveAddress
                 objectName: "saveAddress"
                 text: "Mentés"

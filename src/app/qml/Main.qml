@@ -101,7 +101,8 @@ ApplicationWindow {
         anchors.left: parent.left
         anchors.bottom: parent.bottom
         anchors.leftMargin: 8
-        anchors.bottomMargin: 8
+        // Above the band of the page indicator's touch targets.
+        anchors.bottomMargin: 50
         width: demoText.implicitWidth + 16
         height: demoText.implicitHeight + 6
         radius: height / 2

@@ -6,7 +6,8 @@ import Otthon.Controls
 import Otthon.Ui as Ui
 
 // A table element as a list of rows, made only as they scroll into view. Outside edit mode a touch on a row
-// selects it. A row's text wraps onto more lines rather than being cut short. In edit mode a row shows the
+// selects it. A row's text wraps onto more lines rather than being cut short; its detail, when it has one, is a
+// smaller line under it. In edit mode a row shows the
 // control of its style: the red minus uncovers the row's delete button (the element's confirmation title) and
 // that button deletes; the green plus inserts. From the keys, a row takes the focus: Space or Enter is a touch
 // on it, Delete the minus and then the delete button.
@@ -35,6 +36,7 @@ ListView {
 
         required property int index
         required property string text
+        required property string detail
         required property string accessory
         required property string style
         readonly property bool confirmingHere: list.confirming === index
@@ -60,11 +62,11 @@ ListView {
         }
 
         width: ListView.view.width
-        height: Math.max(56, rowText.contentHeight + 20)
+        height: Math.max(56, texts.height + 20)
         color: Qt.rgba(1, 1, 1, list.usable ? 0.82 : 0.6)
         activeFocusOnTab: list.usable
         Accessible.role: Accessible.ListItem
-        Accessible.name: row.text
+        Accessible.name: row.detail !== "" ? row.text + ", " + row.detail : row.text
         Keys.onSpacePressed: if (list.usable) touch()
         Keys.onReturnPressed: if (list.usable) touch()
         Keys.onEnterPressed: if (list.usable) touch()
@@ -117,17 +119,31 @@ ListView {
             }
         }
 
-        Text {
-            id: rowText
+        Column {
+            id: texts
             anchors.left: control.right
             anchors.leftMargin: list.editing ? 12 : 0
             anchors.right: confirm.visible ? confirm.left : chevron.left
             anchors.rightMargin: 8
             anchors.verticalCenter: parent.verticalCenter
-            text: row.text
-            wrapMode: Text.Wrap
-            font.pixelSize: 18
-            color: list.usable ? "black" : "#555555"
+            spacing: 2
+
+            Text {
+                width: parent.width
+                text: row.text
+                wrapMode: Text.Wrap
+                font.pixelSize: 18
+                color: list.usable ? "black" : "#555555"
+            }
+            Text {
+                objectName: "rowDetail"
+                width: parent.width
+                visible: row.detail !== ""
+                text: row.detail
+                wrapMode: Text.Wrap
+                font.pixelSize: 14
+                color: list.usable ? "#3a3a3c" : "#6e6e73"
+            }
         }
 
         Text {

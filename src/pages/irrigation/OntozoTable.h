@@ -4,6 +4,7 @@
 #include "pages/irrigation/IrrigationSchedule.h"
 #include "pages/irrigation/ZoneName.h"
 #include "pages/schedule/ScheduleList.h"
+#include "pages/schedule/SlotDetail.h"
 
 #include <QStringBuilder>
 
@@ -21,6 +22,13 @@ inline constexpr ScheduleListKind IrrigationScheduleList{
             return QString(QString::number(number) % QStringLiteral(". Időpont / ") %
                            zoneName(model, slot.zone) % u'-' % slot.start % u' ' % slot.duration %
                            QStringLiteral(" /"));
+        },
+    .rowDetail =
+        [](const Slot& slot, const StatusModel& model) {
+            // A zone that is not one of the codes has no name to read: the first line shows it as it came.
+            const qsizetype zone = model.ZonaKodok.indexOf(slot.zone);
+            return zone < 0 || zone >= model.ZonaNevek.size() ? QString()
+                                                              : slotDetail(slot, model.ZonaNevek.at(zone));
         },
     .addCommand = &commands::irrigationAdd,
     .deleteCommand =

@@ -8,6 +8,7 @@ OntozoViewController::OntozoViewController(PageContext& context, QObject* parent
     : ControlPage(context, QStringLiteral("Öntöző"), parent) {
     // What the layout gives: the pictures, the buttons' titles, and where they lead.
     RainImage->setImage(QString::fromLatin1(RainPicture));
+    RainCaption->setText(QString::fromUtf16(RainText));
     const auto opens = [this](Button* button, const char16_t* title, const char16_t* screen) {
         button->setTitle(QString::fromUtf16(title));
         connect(button, &Button::tapped, this,
@@ -28,6 +29,7 @@ void OntozoViewController::INIT() {
     Hatterkep = QStringLiteral("sprinkler_systems.png");
     const StatusModel& m = model();
     RainImage->setHidden(!m.Rain);
+    RainCaption->setHidden(!m.Rain);
     showConnection();
     for (Button* button : {OntozoOsszefoglalas, OntozoBeallitas})
         button->setEnabled(m.Connected);

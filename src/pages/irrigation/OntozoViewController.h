@@ -2,12 +2,14 @@
 
 #include "pages/ControlPage.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/Label.h"
 
 namespace otthon {
 
 // The irrigation page: whether the controller reports rain, whether it is reachable, and the buttons to the
-// overlap summary, to zone switching and to the schedule list. Zone switching is refused while it rains. The
-// page sends nothing; its refresh tick redraws also while a command is settling.
+// overlap summary, to zone switching and to the schedule list. Zone switching is refused while it rains, and
+// a caption under its button says so. The page sends nothing; its refresh tick redraws also while a command
+// is settling.
 class OntozoViewController : public otthon::ControlPage {
     Q_OBJECT
     QML_ELEMENT
@@ -16,9 +18,11 @@ class OntozoViewController : public otthon::ControlPage {
     OTTHON_OUTLET(Button, OntozoOsszefoglalas)
     OTTHON_OUTLET(Button, OntozoBeKi)
     OTTHON_OUTLET(Button, OntozoBeallitas)
+    OTTHON_OUTLET(Label, RainCaption)
 
 public:
     static constexpr char RainPicture[] = "eso.png";
+    static constexpr char16_t RainText[] = u"Esőben nem kapcsolható";
     // The screens the three buttons open.
     static constexpr char16_t SummaryScreen[] = u"OntozoOsszefoglalas";
     static constexpr char16_t SwitchingScreen[] = u"OntozoKiBe";

@@ -41,9 +41,20 @@ Item {
         y: scene.wide ? 64 + (scene.height - 64 - height) / 2 : Math.max(200, (scene.height - height) / 2 + 40)
         spacing: scene.height < 500 ? 20 : 28
 
-        TextButton {
-            width: scene.wide ? 180 : 240
-            element: scene.page ? scene.page.OntozoBeKi : null
+        // Zone switching, and while it rains why it is off.
+        Column {
+            spacing: 4
+
+            TextButton {
+                width: scene.wide ? 180 : 240
+                element: scene.page ? scene.page.OntozoBeKi : null
+            }
+            ElementLabel {
+                width: scene.wide ? 180 : 240
+                element: scene.page ? scene.page.RainCaption : null
+                horizontalAlignment: Text.AlignHCenter
+                font.pixelSize: 16
+            }
         }
         TextButton {
             width: scene.wide ? 180 : 240

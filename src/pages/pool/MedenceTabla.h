@@ -3,6 +3,7 @@
 #include "link/Commands.h"
 #include "pages/pool/PoolSchedule.h"
 #include "pages/schedule/ScheduleList.h"
+#include "pages/schedule/SlotDetail.h"
 
 #include <QStringBuilder>
 
@@ -20,6 +21,7 @@ inline constexpr ScheduleListKind PoolScheduleList{
             return QString(QString::number(number) % QStringLiteral(". Időpont / ") % slot.start % u'-' %
                            slot.duration % QStringLiteral(" /"));
         },
+    .rowDetail = [](const Slot& slot, const StatusModel&) { return slotDetail(slot); },
     .addCommand = &commands::poolAdd,
     .deleteCommand = [](const Slot& slot) { return commands::poolDelete(slot.start, slot.duration); },
     .editorTransition = u"medence",

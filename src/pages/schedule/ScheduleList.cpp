@@ -49,7 +49,7 @@ void ScheduleList::Init() {
     rows_.reserve(schedule.size());
     for (int i = 0; i < schedule.size(); ++i) {
         const Slot slot = schedule.slot(i, kind_.schedule.columns);
-        rows_.append({kind_.rowText(i + 1, slot, model), slot, i});
+        rows_.append({kind_.rowText(i + 1, slot, model), kind_.rowDetail(slot, model), slot, i});
     }
 }
 
@@ -102,8 +102,8 @@ void ScheduleList::reloadData() {
     QList<TableRow> rows;
     rows.reserve(rows_.size() + 1);
     for (int i = 0; i < int(rows_.size()); ++i)
-        rows.append(
-            {rows_.at(i).text, {}, TableRow::Accessory::Disclosure, editingStyle(i, placeholderShown)});
+        rows.append({rows_.at(i).text, rows_.at(i).detail, TableRow::Accessory::Disclosure,
+                     editingStyle(i, placeholderShown)});
     if (editing_)
         rows.append({QString::fromUtf16(placeholderShown ? CannotAddText : AddText),
                      {},
@@ -134,7 +134,7 @@ void ScheduleList::commitEditingStyle(int style, int row) {
     StatusModel& model = context_.model();
     if (style == Table::Insert && row == int(rows_.size())) {
         const Slot added = Slot::placeholder(kind_.schedule.placeholderZone);
-        rows_.append({kind_.rowText(row + 1, added, model), added, -1});
+        rows_.append({kind_.rowText(row + 1, added, model), kind_.rowDetail(added, model), added, -1});
         changedHere_ = true;
         sendChange(kind_.addCommand());
         EditSwitch->setOn(false);

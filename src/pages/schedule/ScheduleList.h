@@ -23,6 +23,8 @@ struct ScheduleListKind {
     ScheduleElement schedule;
     // The row text of slot number `number` (counted from 1).
     QString (*rowText)(qsizetype number, const Slot& slot, const StatusModel& model);
+    // The row's second, smaller line: the slot as a clock reads it, or "" for none.
+    QString (*rowDetail)(const Slot& slot, const StatusModel& model);
     QString (*addCommand)();
     QString (*deleteCommand)(const Slot& slot);
     QStringView editorTransition;
@@ -81,6 +83,7 @@ public:
 private:
     struct Row {
         QString text;
+        QString detail;
         Slot slot;
         int documentRow; // -1 for a row added here that no reply has shown yet
     };

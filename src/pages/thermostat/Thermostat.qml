@@ -105,6 +105,9 @@ Item {
                 anchors.centerIn: parent
                 scale: scene.height < 600 ? 1.3 : 1.6
                 element: scene.page ? scene.page.Futes : null
+                // On is heating: warm; off is cooling: cool.
+                colorWhenOn: "#ff7043"
+                colorWhenOff: "#4fc3f7"
             }
         }
         Text {

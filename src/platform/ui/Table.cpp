@@ -29,6 +29,7 @@ QJsonObject Table::describe() const {
     QJsonArray rows;
     for (const TableRow& row : this->rows())
         rows.append(QJsonObject{{"text", row.text},
+                                {"detail", row.detail},
                                 {"accessory", hasDisclosure(row) ? QJsonValue("disclosure") : QJsonValue()},
                                 {"style", styleName(row.style)}});
     d.insert("rows", rows);

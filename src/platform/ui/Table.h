@@ -56,7 +56,7 @@ public:
     using ViewElement::ViewElement;
 
     QString kind() const override { return QStringLiteral("table"); }
-    // Adds "editing" and "rows" (each {"text", "accessory": null | "disclosure", "style"}).
+    // Adds "editing" and "rows" (each {"text", "detail", "accessory": null | "disclosure", "style"}).
     QJsonObject describe() const override;
 
     const QList<TableRow>& rows() const { return model_.rows(); }
