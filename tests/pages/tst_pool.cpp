@@ -90,7 +90,7 @@ private slots:
         QFETCH(QJsonValue, start);
         QFETCH(QJsonValue, duration);
         PageHarness h(true);
-        auto page = load<MedenceTabla>(h, QJsonArray{QJsonArray{start, duration}});
+        auto page = load<MedenceTabla>(h, QJsonArray{QJsonValue(QJsonArray{start, duration})});
         QTEST(page->List->describe()["rows"][0]["detail"].toString(), "detail");
         QVERIFY(page->EditSwitch->toggle(true)); // a slot added here reads as the placeholder it is
         QVERIFY(page->List->commit(1, Table::Insert));
