@@ -133,7 +133,7 @@ int main(int argc, char* argv[]) {
     row("pool circulation summary",
         perCall(rounds, 50, [&](int) { MedenceOsszefoglalas(h.context).loadViewIfNeeded(); }));
     row("irrigation overlap summary, durations 1 to 1,199 minutes", overlapSummary(h, rounds, 1, 1199));
-    row("irrigation day timeline (overlaps and bars), the same slots", perCall(rounds, 50, [&](int) {
+    row("irrigation day timeline, the same slots", perCall(rounds, 50, [&](int) {
             const DayTimeline day = DayTimeline::irrigation(h.model(), Overlaps::of(h.model()));
             if (day.bars.size() != 1000)
                 std::abort();
