@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's pictures: every page and sub-screen of the app, driven through the automation mode
-# against the substitute controller (--demo), offscreen, at the phone size the window opens with.
+# against the substitute controller (--demo), offscreen, at the phone size the window opens with; then one
+# screen, the pool summary with its day timeline, on its side (844 x 390).
 # Usage: scripts/screenshots.sh [APP] [OUTDIR]   (defaults: build/src/app/otthon, docs/screenshots)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -53,10 +54,22 @@ requests() {
   req '{"do":"quit"}'
 }
 
-answers=$(requests | QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software "$app" --automation --demo)
-if grep -q '"ok":false' <<<"$answers"; then
-  echo "screenshots: a request failed:" >&2
-  grep -n '"ok":false' <<<"$answers" >&2
-  exit 1
-fi
+sideways() {
+  req '{"do":"wait","seconds":6.5}'
+  for _ in 1 2 3; do req '{"do":"swipe","to":"next"}'; done
+  req '{"do":"tap","element":"MedenceOsszefoglalas"}'
+  shot 15-medence-osszefoglalas-fekvo
+  req '{"do":"quit"}'
+}
+
+for run in requests sideways; do
+  size=390x844
+  [[ $run == sideways ]] && size=844x390
+  answers=$($run | QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software "$app" --size "$size" --automation --demo)
+  if grep -q '"ok":false' <<<"$answers"; then
+    echo "screenshots: a request failed:" >&2
+    grep -n '"ok":false' <<<"$answers" >&2
+    exit 1
+  fi
+done
 echo "screenshots: $(ls "$out"/*.png | wc -l) pictures in $out"

@@ -1,11 +1,13 @@
 // The schedule screens with 1,000 slots, run by hand offscreen: bench_schedule [rounds]. In C++: each list's
 // rebuild, the circulation summary, and the overlap summary for ordinary slots (most clash) and for durations
-// and start hours near 2^31. Then the pool list screen's first frame (screen made, scene loaded, first frame
-// drawn) with 10 and with 1,000 slots, and how many rows the scene made.
+// and start hours near 2^31, and the irrigation day timeline's bars for the ordinary slots. Then the pool
+// list screen's first frame (screen made, scene loaded, first frame drawn) with 10 and with 1,000 slots, and
+// how many rows the scene made.
 #include "Bench.h"
 
 #include "pages/irrigation/OntozoOsszefoglalas.h"
 #include "pages/irrigation/OntozoTable.h"
+#include "pages/irrigation/Overlaps.h"
 #include "pages/pool/MedenceOsszefoglalas.h"
 #include "pages/pool/MedenceTabla.h"
 #include "support/PageHarness.h"
@@ -19,6 +21,7 @@
 #include <QRandomGenerator>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace otthon;
 using namespace otthon::bench;
@@ -60,6 +63,7 @@ std::pair<double, double> rebuildTimes(PageHarness& h, const ScheduleElement& sc
 
 // The irrigation overlap summary (screen made and loaded) over 1,000 slots that start at random and run a
 // random number of minutes from `shortest` to `longest`; with `hugeHours`, the start hours are near 2^31 too.
+// The slots stay in `h`'s model.
 double overlapSummary(PageHarness& h, int rounds, qint64 shortest, qint64 longest, bool hugeHours = false) {
     QRandomGenerator random(1);
     QJsonArray document = reply(0);
@@ -129,6 +133,11 @@ int main(int argc, char* argv[]) {
     row("pool circulation summary",
         perCall(rounds, 50, [&](int) { MedenceOsszefoglalas(h.context).loadViewIfNeeded(); }));
     row("irrigation overlap summary, durations 1 to 1,199 minutes", overlapSummary(h, rounds, 1, 1199));
+    row("irrigation day timeline, the same slots", perCall(rounds, 50, [&](int) {
+            const DayTimeline day = DayTimeline::irrigation(h.model(), Overlaps::of(h.model()));
+            if (day.bars.size() != 1000)
+                std::abort();
+        }));
     row("irrigation overlap summary, durations near 2^31", overlapSummary(h, rounds, 2147483000, 2147483647));
     row("irrigation overlap summary, and start hours near 2^31",
         overlapSummary(h, rounds, 2147483000, 2147483647, true));

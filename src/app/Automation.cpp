@@ -9,6 +9,7 @@
 #include "platform/ui/Slider.h"
 #include "platform/ui/Switch.h"
 #include "platform/ui/Table.h"
+#include "platform/ui/Timeline.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -284,6 +285,17 @@ Automation::Answer Automation::swipe(const QJsonObject& request) {
 }
 
 Automation::Answer Automation::tap(const QJsonObject& request) {
+    // A timeline is touched on one of its bars, given as `row`.
+    if (qobject_cast<Timeline*>(target(request).element)) {
+        const std::optional<int> row = whole(request.value("row"));
+        if (!row)
+            return badRequest();
+        return gesture<Timeline>(request, [&](Timeline& timeline) {
+            if (QString missing = noRow(*row, timeline.barCount()); !missing.isEmpty())
+                return missing;
+            return timeline.tap(*row) ? QString() : QStringLiteral("refused");
+        });
+    }
     return gesture<Button>(
         request, [](Button& button) { return button.tap() ? QString() : QStringLiteral("refused"); });
 }

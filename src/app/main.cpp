@@ -9,11 +9,14 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QQuickStyle>
+#include <QQuickWindow>
 #include <QSettings>
+#include <QSize>
 #include <QTextStream>
 #include <QUrl>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -31,6 +34,18 @@ QString controllerUrlError(const QString& value) {
                               "http://192.168.1.100:670/LomaViro/Lomaviro.php, not '%1'")
             .arg(value.left(100));
     return {};
+}
+
+// A window size written "390x844".
+std::optional<QSize> sizeOf(const QString& text) {
+    const QStringList parts = text.split(u'x');
+    bool wide = false;
+    bool high = false;
+    const QSize size = parts.size() == 2 ? QSize(parts[0].toInt(&wide), parts[1].toInt(&high)) : QSize();
+    const auto fits = [](int pixels) { return pixels >= 100 && pixels <= 10000; };
+    if (!wide || !high || !fits(size.width()) || !fits(size.height()))
+        return std::nullopt;
+    return size;
 }
 
 int usageError(const QString& message) {
@@ -70,7 +85,12 @@ int main(int argc, char* argv[]) {
         QStringLiteral("automation"),
         QStringLiteral("Take JSON requests on standard input, one per line, and "
                        "answer each with one JSON line (docs/automation.md)."));
-    parser.addOptions({controller, demo, demoUnlessSaved, automation});
+    const QCommandLineOption size(
+        QStringLiteral("size"),
+        QStringLiteral(
+            "Open the window <width>x<height> pixels large (default 390x844), for example on its side."),
+        QStringLiteral("size"));
+    parser.addOptions({controller, demo, demoUnlessSaved, automation, size});
     if (!parser.parse(argumentsOf(argc, argv)))
         return usageError(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -84,6 +104,10 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(controller))
         if (const QString error = controllerUrlError(parser.value(controller)); !error.isEmpty())
             return usageError(error);
+    const std::optional<QSize> windowSize = parser.isSet(size) ? sizeOf(parser.value(size)) : std::nullopt;
+    if (parser.isSet(size) && !windowSize)
+        return usageError(QStringLiteral("The size '%1' is not <width>x<height>, each from 100 to 10000.")
+                              .arg(parser.value(size)));
 
     QGuiApplication qtApp(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Basic"));
@@ -111,6 +135,8 @@ int main(int argc, char* argv[]) {
     otthon::Application app(baseUrl, options);
     if (!app.start())
         return 1;
+    if (windowSize)
+        app.window()->resize(*windowSize);
     std::unique_ptr<otthon::Automation> driver;
     if (parser.isSet(automation))
         driver = std::make_unique<otthon::Automation>(app);

@@ -22,6 +22,8 @@ private slots:
             << QStringList{"--colour"} << 2 << "Unknown option 'colour'.\nTry 'otthon --help'";
         QTest::newRow("not http") << QStringList{"--controller=ftp://192.168.1.100/x", "--demo"} << 2
                                   << "--controller needs an http URL";
+        QTest::newRow("size too small")
+            << QStringList{"--size", "844x39"} << 2 << "The size '844x39' is not <width>x<height>";
     }
     void answersWithoutADisplay() {
         QFETCH(QStringList, arguments);

@@ -40,8 +40,8 @@ class AutomationTest : public QObject {
         QJsonObject request{{"do", f[0]}, {"element", f[1]}};
         const QHash<QString, QString> argument{{"press", "seconds"}, {"toggle", "on"},   {"segment", "index"},
                                                {"pick", "row"},      {"slide", "value"}, {"select", "row"},
-                                               {"commit", "row"}};
-        if (argument.contains(f[0]))
+                                               {"commit", "row"},    {"tap", "row"}};
+        if (argument.contains(f[0]) && f.size() > 2)
             request.insert(argument[f[0]],
                            f[0] == "toggle" ? QJsonValue(f[2] == "1") : QJsonValue(f[2].toDouble()));
         if (f[0] == "commit")
@@ -135,6 +135,10 @@ private slots:
             "tap:OntozoBeallitas select:OntozoTable:5 pick:OntozoZonak:603 pick:OntozoOra:605 "
             "pick:OntozoPerc:609 pick:OntozoIdotartam:611 tap:OntozoBeallitasSet",
             "?dt=Ontozoup:6:10:12:Z4:0:0:0:Z1", "1/5/0=Z4 1/5/1=6:10 1/5/2=12 1/0/0=Z1");
+        // A bar of the summary's timeline opens its slot's editor, as the slot's list row does.
+        row("irrigation slot changed from its bar", 4,
+            "tap:OntozoOsszefoglalas tap:OntozoIdovonal:5 pick:OntozoIdotartam:619 tap:OntozoBeallitasSet",
+            "?dt=Ontozoup:6:10:20:Z4:6:10:12:Z4", "1/5/2=20 1/5/1=6:10 1/4/2=10");
         row("radio down, station, play", 5, "tap:RadioDown pick:RadioAdok:607 tap:RadioPlay",
             "?dt=radio:BE:47:7", "3/0/0=47 3/0/1=7");
         row("pool slot deleted", 3, "tap:MedenceBeallitas toggle:MedenceEdit:1 commit:MedenceTable:0:delete",

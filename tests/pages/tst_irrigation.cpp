@@ -34,10 +34,12 @@ QJsonArray slot(const QJsonValue& zone, const QJsonValue& start, const QJsonValu
     return {zone, start, duration};
 }
 
-// The clash lines, then the totals, as reading small schedules minute by minute gives them.
+// The clash lines, then the totals, then after "|" the timeline's bars, as reading small schedules minute by
+// minute gives them.
 QString minuteByMinute(const QJsonArray& schedule, const StatusModel& model) {
     std::set<qint64> occupied;
     QString clashes;
+    QStringList bars;
     QList<qint64> totals(6, 0);
     for (qsizetype i = 0; i < schedule.size(); ++i) {
         const QJsonArray row = schedule.at(i).toArray();
@@ -50,12 +52,45 @@ QString minuteByMinute(const QJsonArray& schedule, const StatusModel& model) {
         const qsizetype zone = model.ZonaKodok.indexOf(row.at(0).toString());
         if (clash)
             clashes += QStringLiteral("Időpont %1 %2\n").arg(i + 1).arg(model.ZonaNevek.at(zone));
+        const qint64 from = start.at(0).toLongLong() * 60 + start.at(1).toLongLong();
+        if (duration >= 1)
+            bars.append(QStringLiteral("%1:%2 %3-%4%5%6")
+                            .arg(i)
+                            .arg(model.ZonaNevek.at(zone))
+                            .arg(from)
+                            .arg(std::min<qint64>(from + duration, 1440))
+                            .arg(clash ? "!" : "", from + duration > 1440 ? "+" : ""));
         totals[zone] += duration;
     }
     QString shown = clashes.isEmpty() ? QStringLiteral("Nincsen") : clashes;
     for (qint64 total : totals)
         shown += u' ' + QString::number(total);
-    return shown;
+    return shown + " | " + bars.join(u',');
+}
+
+// The bars as automation reports them, each "row:lane from-to", "!" when it clashes and "+" when it goes on
+// past midnight; the row is where a tap on the bar opens the editor.
+QString bars(PageHarness& h, Timeline& timeline) {
+    QStringList shown;
+    const QJsonArray described = timeline.describe().value("bars").toArray();
+    for (int i = 0; i < int(described.size()); ++i) {
+        const QJsonObject bar = described.at(i).toObject();
+        h.model().IdopontIndex = -1;
+        QString row = QStringLiteral("none");
+        if (timeline.tap(i)) {
+            h.scheduler.runDue();
+            if (h.navigation.depth() == 1)
+                row = QString::number(h.model().IdopontIndex);
+            h.navigation.back();
+            h.scheduler.runDue();
+        }
+        shown.append(QStringLiteral("%1:%2 %3-%4%5%6")
+                         .arg(row, bar.value("lane").toString())
+                         .arg(bar.value("from").toInt())
+                         .arg(bar.value("to").toInt())
+                         .arg(bar.value("clash").toBool() ? "!" : "", bar.contains("continues") ? "+" : ""));
+    }
+    return shown.join(u',');
 }
 
 // What the summary page shows for a schedule, in the same form.
@@ -66,7 +101,7 @@ QString summary(const QJsonValue& schedule) {
     QString shown = page->Ontozoutkozes->text();
     for (const Label* label : page->totals())
         shown += u' ' + label->text();
-    return shown;
+    return shown + " | " + bars(h, *page->OntozoIdovonal);
 }
 
 } // namespace
@@ -215,22 +250,25 @@ private slots:
 
     void summary_data() {
         QTest::addColumn<QJsonValue>("schedule");
-        QTest::addColumn<QString>("shown"); // the clash lines, then the six totals
-        QTest::newRow("a foreign code as it came; short rows and starts without colon left out")
+        // The clash lines, the six totals, then the timeline's bars (a tap on each opens its slot's editor).
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a foreign code as it came, and no lane; short rows and starts without colon left out")
             << QJsonValue(QJsonArray{slot("Z2", "4:0", "90"), slot("Z8", "5:0", "10"),
                                      slot("Z1", "600", "30"), QJsonArray{"Z1", "6:0"}})
-            << "Időpont 2 Z8\n 0 90 0 0 0 0";
+            << "Időpont 2 Z8\n 0 90 0 0 0 0 | 0:Zóna 2 240-330";
         // What a reply may carry costs no more than an ordinary slot, and no sum leaves the 64-bit range.
         QTest::newRow("2,000,000,000 minutes and hours")
             << QJsonValue(QJsonArray{slot("Z1", "0:0", "2000000000"), slot("Z2", "2000000000:0", "10"),
                                      slot("Z3", "33333333:19", 1), slot("Z4", "2000000000:5", "1")})
-            << "Időpont 3 Zóna 3\nIdőpont 4 Zóna 4\n 2000000000 10 1 1 0 0";
+            << "Időpont 3 Zóna 3\nIdőpont 4 Zóna 4\n 2000000000 10 1 1 0 0 | 0:Zóna 1 0-1440+,"
+               "1:Zóna 2 1440-1440+,2:Zóna 3 1440-1440!+,3:Zóna 4 1440-1440!+";
         QTest::newRow("the ends of the 64-bit range")
             << QJsonValue(
                    QJsonArray{slot("Z1", "99999999999999999999:99999999999999999999", "9223372036854775807"),
                               slot("Z1", "-99999999999999999999:0", "99999999999999999999"),
                               slot("Z1", "0:-2", 1e300), slot("Z2", "-5:-7", "1")})
-            << "Időpont 3 Zóna 1\nIdőpont 4 Zóna 2\n 9223372036854775807 1 0 0 0 0";
+            << "Időpont 3 Zóna 1\nIdőpont 4 Zóna 2\n 9223372036854775807 1 0 0 0 0 | "
+               "none:Zóna 1 0-0,none:Zóna 1 0-1440!+,none:Zóna 2 0-0!";
     }
     void summary() {
         QFETCH(QJsonValue, schedule);
@@ -238,7 +276,8 @@ private slots:
     }
 
     // Random slots around midnight: clashes in slot order, each slot once, touching slots clear, no wrap at
-    // midnight, every duration in its total.
+    // midnight, every duration in its total; a bar for each slot that claims minutes, on its zone's lane, cut
+    // at midnight, clashing as its slot does, and opening its own slot's editor.
     void summaryAgreesWithMinuteByMinute() {
         QRandomGenerator random(9);
         for (int round = 0; round < 200; ++round) {

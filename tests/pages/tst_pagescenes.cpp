@@ -1,3 +1,4 @@
+#include "pages/irrigation/OntozoOsszefoglalas.h"
 #include "pages/pool/MedenceTabla.h"
 #include "pages/pool/MedenceViewController.h"
 #include "pages/radio/Radio.h"
@@ -117,6 +118,39 @@ private slots:
         QTRY_VERIFY(row(list, 2)); // the add row, moved up
         scene.click(row(list, 2), control);
         QCOMPARE(h.sent().last(), QStringLiteral("?dt=Pooladd:0:0:0"));
+    }
+
+    // A touch on the day's timeline opens the editor of the bar under the finger, the later of two on top of
+    // each other, or of the nearest within a finger's width; so do the arrow keys and Space.
+    void timelineBars() {
+        PageHarness h(true);
+        h.model().StatusDocument = StatusTree(
+            sampleWith(1, QJsonArray{QJsonArray{"Z1", "6:0", "60"}, QJsonArray{"Z1", "6:30", "60"},
+                                     QJsonArray{"Z9", "12:0", "30"}, QJsonArray{"Z3", "12:0", "30"}}));
+        auto page = h.load<OntozoOsszefoglalas>();
+        SceneView scene(*page);
+        QQuickItem* timeline = scene.control(page->OntozoIdovonal);
+        const qreal names = timeline->property("nameWidth").toReal();
+        const auto opened = [&] {
+            h.scheduler.runDue();
+            const qint64 row = h.navigation.depth() == 1 ? h.model().IdopontIndex : -1;
+            h.navigation.back();
+            h.scheduler.runDue();
+            return row;
+        };
+        const auto touch = [&](int lane, int minute) {
+            scene.click(timeline,
+                        QPointF(names + (timeline->width() - names) * minute / 1440, lane * 26 + 13));
+            return opened();
+        };
+        QCOMPARE(touch(0, 405), 1);
+        QCOMPARE(touch(0, 361), 0);
+        QCOMPARE(touch(2, 718), 3);
+        QCOMPARE(touch(2, 100), -1);
+        timeline->forceActiveFocus();
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space})
+            QTest::keyClick(&scene.view, key);
+        QCOMPARE(opened(), 3);
     }
 
     // The left segment is "Ki", and the page takes it as sent.

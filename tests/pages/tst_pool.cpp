@@ -199,21 +199,58 @@ private slots:
         QCOMPARE(SlotEditor::wheelRow(std::numeric_limits<qint64>::min(), 24, 599), 599 + 16);
     }
 
-    // The pool needs 125 minutes of turnover a day; what is missing is spelt out.
-    void summary() {
-        const auto verdict = [](const QJsonValue& pool) {
-            PageHarness h;
-            const auto page = load<MedenceOsszefoglalas>(h, pool);
-            return page->Megfeleles->text() + (page->Perc->isHidden() ? QString() : '|' + page->Perc->text());
-        };
-        const auto twoSlots = [](const QJsonValue& a, const QJsonValue& b) {
-            return QJsonArray{QJsonArray{"8:0", a}, QJsonArray{"8:0", b}};
-        };
+    // The pool needs 125 minutes of turnover a day; what is missing is spelt out. The day's timeline shows
+    // the slots that claim minutes, "from-to" with "+" for one that goes on past midnight, the total against
+    // the 125 minutes and the wall clock's minute; a touch on a bar opens the editor on its slot's row.
+    void summary_data() {
+        QTest::addColumn<QJsonValue>("pool");
+        QTest::addColumn<QString>("verdict");
+        QTest::addColumn<QString>("timeline");
         const QString missing =
             QStringLiteral("Nem megfelelő|További %1 perc időtartam beállítása szükséges.");
-        QCOMPARE(verdict(QJsonValue()), missing.arg(125));
-        QCOMPARE(verdict(twoSlots("100", 24)), missing.arg(1));
-        QCOMPARE(verdict(twoSlots("100", "25")), QStringLiteral("Megfelelő"));
+        QTest::newRow("none") << QJsonValue() << missing.arg(125) << "0/125 at 1439:";
+        QTest::newRow("124 minutes") << QJsonValue(
+                                            QJsonArray{QJsonArray{"8:0", "100"}, QJsonArray{"9:0", 24}})
+                                     << missing.arg(1) << "124/125 at 1439: 0>480-580 1>540-564";
+        QTest::newRow("odd rows left out, midnight cut")
+            << QJsonValue(QJsonArray{QJsonArray{"0:0", "0"}, QJsonArray{"7:0"}, QJsonArray{"700", "10"},
+                                     QJsonArray{"23:30", "60"}, QJsonArray{"6:30", "-5"},
+                                     QJsonArray{"24:5", 70}})
+            << QStringLiteral("Megfelelő") << "135/125 at 1439: 3>1410-1440+ 5>1440-1440+";
+    }
+    void summary() {
+        QFETCH(QJsonValue, pool);
+        PageHarness h;
+        h.scheduler.setWallClock(QDateTime(QDate(2026, 6, 15), QTime(23, 59, 30)));
+        const auto page = load<MedenceOsszefoglalas>(h, pool);
+        QTEST(page->Megfeleles->text() + (page->Perc->isHidden() ? QString() : '|' + page->Perc->text()),
+              "verdict");
+        Timeline& timeline = *page->MedenceIdovonal;
+        const QJsonObject described = timeline.describe();
+        QString shown = QStringLiteral("%1/%2 at %3:")
+                            .arg(described.value("total").toDouble())
+                            .arg(described.value("required").toDouble())
+                            .arg(described.value("now").toInt());
+        const QJsonArray bars = described.value("bars").toArray();
+        for (int i = 0; i < int(bars.size()); ++i) {
+            const QJsonObject bar = bars.at(i).toObject();
+            h.model().IdopontIndex = -1;
+            QVERIFY(timeline.tap(i));
+            h.scheduler.runDue();
+            shown += QStringLiteral(" %1>%2%3-%4%5")
+                         .arg(h.model().IdopontIndex)
+                         .arg(bar.value("lane").toString())
+                         .arg(bar.value("from").toInt())
+                         .arg(bar.value("to").toInt())
+                         .arg(bar.contains("continues") ? "+" : "");
+            h.navigation.back();
+            h.scheduler.runDue();
+        }
+        QTEST(shown, "timeline");
+        h.scheduler.advance(Timeline::DayMinutes * 60.0 - 30); // the mark follows the clock past midnight
+        QCOMPARE(timeline.now(), 1439);
+        h.scheduler.advance(60.0);
+        QCOMPARE(timeline.now(), 0);
     }
 };
 

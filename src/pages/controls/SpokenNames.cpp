@@ -55,6 +55,8 @@ constexpr std::array Table{
     Spoken{u"IdoOra", u"Kezdés órája", {}},
     Spoken{u"IdoPerc", u"Kezdés perce", {}},
     Spoken{u"Idotartam", u"Időtartam", {}},
+    Spoken{u"MedenceIdovonal", u"A medence napja", u"nyilakkal válasszon időpontot"},
+    Spoken{u"OntozoIdovonal", u"Az öntözés napja", u"nyilakkal válasszon időpontot"},
 };
 
 const Spoken* find(const QObject* element) {

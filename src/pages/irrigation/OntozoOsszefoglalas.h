@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/PageContext.h"
+#include "pages/schedule/DayTimeline.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Screen.h"
@@ -30,6 +31,8 @@ class OntozoOsszefoglalas : public otthon::Screen {
     OTTHON_OUTLET(Label, Z4ido)
     OTTHON_OUTLET(Label, Z5ido)
     OTTHON_OUTLET(Label, Z6ido)
+    // The day, a lane per zone; a touch on a bar opens its slot's editor.
+    OTTHON_OUTLET(Timeline, OntozoIdovonal)
 
 public:
     static constexpr char16_t NoClash[] = u"Nincsen";
@@ -45,7 +48,8 @@ public:
     std::array<Label*, 6> totals() const { return {Z1ido, Z2ido, Z3ido, Z4ido, Z5ido, Z6ido}; }
 
 private:
-    const StatusModel& model_;
+    PageContext& context_;
+    TimelineOutlet timeline_;
 };
 
 } // namespace otthon

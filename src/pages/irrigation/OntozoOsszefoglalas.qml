@@ -4,7 +4,8 @@ import QtQuick
 import Otthon.Controls
 import Otthon.Pages as Pages
 
-// The overlap summary: the heading, the clashing slots, then each zone with its scheduled minutes.
+// The overlap summary: the heading, the clashing slots, then each zone with its scheduled minutes, then the
+// day's slots a lane per zone.
 Item {
     id: scene
 
@@ -77,6 +78,16 @@ Item {
                             font.pixelSize: 16
                         }
                     }
+                }
+                Rectangle {
+                    width: parent.width
+                    height: 1
+                    color: Qt.rgba(1, 1, 1, 0.3)
+                }
+                TimelineView {
+                    width: parent.width
+                    height: implicitHeight
+                    element: scene.page ? scene.page.OntozoIdovonal : null
                 }
             }
         }

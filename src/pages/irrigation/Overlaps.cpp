@@ -61,11 +61,25 @@ private:
 
 } // namespace
 
+std::optional<Overlaps::Span> Overlaps::span(QStringView start, qint64 duration) {
+    const qsizetype colon = start.indexOf(u':');
+    if (colon < 0 || duration < 1)
+        return std::nullopt;
+    const qint64 hour = integerOfText(start.first(colon));
+    const qint64 minute = integerOfText(start.sliced(colon + 1));
+    const qint64 first = saturatedAdd(saturatedMinutes(hour), minute);
+    const qint64 end = saturatedAdd(first, duration);
+    if (first >= end)
+        return std::nullopt;
+    return Span{first, end};
+}
+
 Overlaps Overlaps::of(const StatusModel& model) {
     Overlaps result;
     const SlotColumns& columns = IrrigationSchedule.columns;
     const QJsonArray rows = Schedule(model.StatusDocument, IrrigationSchedule.element).rows();
     Claimed claimed;
+    result.claims.reserve(size_t(rows.size()));
     qsizetype number = 0;
     for (QJsonValueConstRef row : rows) {
         ++number;
@@ -79,17 +93,17 @@ Overlaps Overlaps::of(const StatusModel& model) {
             continue;
         const QString zone = textOf(cells.constBegin()[columns.zone]);
         const qint64 duration = integerOf(cells.constBegin()[columns.duration]);
-        if (duration >= 1) {
-            const qint64 hour = integerOfText(QStringView(start).first(colon));
-            const qint64 minute = integerOfText(QStringView(start).sliced(colon + 1));
-            const qint64 first = saturatedAdd(saturatedMinutes(hour), minute);
-            const qint64 end = saturatedAdd(first, duration);
-            if (first < end && claimed.claim(first, end))
+        qsizetype index = model.ZonaKodok.indexOf(zone);
+        if (index >= ZoneCount)
+            index = -1;
+        if (const std::optional<Span> minutes = span(start, duration)) {
+            const bool clash = claimed.claim(minutes->first, minutes->end);
+            if (clash)
                 result.clashes.append(
                     QString(u"Időpont " % QString::number(number) % u' ' % zoneName(model, zone)));
+            result.claims.push_back({number - 1, index, *minutes, clash});
         }
-        const qsizetype index = model.ZonaKodok.indexOf(zone);
-        if (index >= 0 && index < ZoneCount)
+        if (index >= 0)
             result.totals[size_t(index)] = saturatedAdd(result.totals[size_t(index)], duration);
     }
     return result;

@@ -3,6 +3,8 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace otthon {
 
@@ -18,6 +20,26 @@ struct Overlaps {
     // Each zone's scheduled minutes, in the order of ZonaKodok: every duration of the zone added up, zero and
     // negative ones too, sticking at the ends of the 64-bit range.
     std::array<qint64, ZoneCount> totals{};
+
+    // The minutes [first, end) a slot claims, as a day's timeline draws it.
+    struct Span {
+        qint64 first;
+        qint64 end;
+    };
+    // A slot that claims minutes: its row in the schedule (slot number − 1), its zone's index in ZonaKodok
+    // (-1 for a code that is not one of them), its minutes, and whether an earlier slot claimed one of them.
+    struct Claim {
+        qsizetype row;
+        qsizetype zone;
+        Span span;
+        bool clash;
+    };
+    // Every slot that claims minutes, in slot order.
+    std::vector<Claim> claims;
+
+    // The minutes a slot with start text `start` ("hour:minute") claims for `duration` minutes: none for a
+    // start without ':' or a duration below 1. Sums stick at the ends of the 64-bit range.
+    static std::optional<Span> span(QStringView start, qint64 duration);
 
     // A slot claims the minutes from its start (hour × 60 + minute, without wrapping at midnight) for its
     // duration. Rows of fewer than three columns, and starts without ':', are left out. Worked out from the

@@ -2,12 +2,15 @@
 
 #include "link/WholeNumber.h"
 #include "pages/ConnectionImage.h"
+#include "pages/pool/MedenceTabla.h"
 #include "pages/pool/PoolSchedule.h"
+
+#include <cmath>
 
 namespace otthon {
 
 MedenceOsszefoglalas::MedenceOsszefoglalas(PageContext& context, QObject* parent)
-    : Screen(QStringLiteral("MedenceOsszefoglalas"), parent), model_(context.model()) {
+    : Screen(QStringLiteral("MedenceOsszefoglalas"), parent), context_(context) {
     followConnection(*this, ConnectionImage, context);
 }
 
@@ -25,10 +28,13 @@ float MedenceOsszefoglalas::total(const StatusTree& document) {
 void MedenceOsszefoglalas::viewDidLoad() {
     setBackground(QStringLiteral("Pool.png"));
     Medenceosszefoglalas->setText(QStringLiteral("A medenceforgatás a beállított időtartamok függvényében:"));
-    const float sum = total(model_.StatusDocument);
+    const float sum = total(context_.model().StatusDocument);
     // Kept in variables of their own, so that each step is rounded to single precision.
     const float hours = MedenceTerfogat / SzivattyuTeljesitmeny;
     const float required = hours * 60.0f;
+    timeline_.show(context_, *MedenceIdovonal, PoolScheduleList, DayTimeline::pool(context_.model()));
+    // The whole minutes that suffice.
+    MedenceIdovonal->setTotal(double(sum), std::ceil(double(required)));
     if (required < sum) {
         Megfeleles->setText(QStringLiteral("Megfelelő"));
         Perc->setHidden(true);

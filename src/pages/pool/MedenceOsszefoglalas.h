@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/PageContext.h"
+#include "pages/schedule/DayTimeline.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Screen.h"
@@ -19,6 +20,9 @@ class MedenceOsszefoglalas : public otthon::Screen {
     OTTHON_OUTLET(Label, Medenceosszefoglalas)
     OTTHON_OUTLET(Label, Megfeleles)
     OTTHON_OUTLET(Label, Perc)
+    // The day's circulation slots and their total against the minutes required; a touch on a bar opens its
+    // slot's editor.
+    OTTHON_OUTLET(Timeline, MedenceIdovonal)
 
 public:
     static constexpr float MedenceTerfogat = 25.0f;
@@ -35,7 +39,8 @@ public:
     static float total(const StatusTree& document);
 
 private:
-    const StatusModel& model_;
+    PageContext& context_;
+    TimelineOutlet timeline_;
 };
 
 } // namespace otthon

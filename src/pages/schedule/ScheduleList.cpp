@@ -115,19 +115,24 @@ void ScheduleList::reloadData() {
 void ScheduleList::didSelectRow(int row) {
     if (row < 0 || row >= int(rows_.size()))
         return;
-    const Row& selected = rows_.at(row);
-    if (!selected.slot.isSendable())
-        return;
-    StatusModel& model = context_.model();
+    openEditor(context_, kind_, rows_.at(row).slot, rows_.at(row).documentRow);
+}
+
+bool ScheduleList::openEditor(PageContext& context, const ScheduleListKind& kind, const Slot& slot,
+                              int documentRow) {
+    if (!slot.isSendable())
+        return false;
+    StatusModel& model = context.model();
     // A zone that is not one of the codes has no place on the editor's zone wheel.
-    if (kind_.schedule.columns.zone >= 0 && !model.ZonaKodok.contains(selected.slot.zone))
-        return;
-    const int documentRow = Schedule(model.StatusDocument, kind_.schedule.element)
-                                .find(selected.slot, kind_.schedule.columns, selected.documentRow);
-    if (documentRow < 0)
-        return;
-    context_.navigation.perform(kind_.editorTransition.toString());
-    model.IdopontIndex = documentRow;
+    if (kind.schedule.columns.zone >= 0 && !model.ZonaKodok.contains(slot.zone))
+        return false;
+    const int found =
+        Schedule(model.StatusDocument, kind.schedule.element).find(slot, kind.schedule.columns, documentRow);
+    if (found < 0)
+        return false;
+    context.navigation.perform(kind.editorTransition.toString());
+    model.IdopontIndex = found;
+    return true;
 }
 
 void ScheduleList::commitEditingStyle(int style, int row) {

@@ -80,6 +80,12 @@ public:
 
     bool isEditing() const { return editing_; }
 
+    // Opens the editor of `slot` of `kind`'s schedule, on the document row that holds it now (`documentRow`
+    // when it still does): only for a slot that may go into a command and, with zones, whose zone is one of
+    // ZonaKodok. A touch on a list row and one on a summary's timeline bar both come here.
+    static bool openEditor(PageContext& context, const ScheduleListKind& kind, const Slot& slot,
+                           int documentRow);
+
 private:
     struct Row {
         QString text;

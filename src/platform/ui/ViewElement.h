@@ -33,7 +33,8 @@ public:
     explicit ViewElement(QObject* parent = nullptr);
     ~ViewElement() override;
 
-    // "label", "button", "slider", "switch", "segmented", "picker", "table", "spinner" or "image".
+    // "label", "button", "slider", "switch", "segmented", "picker", "table", "timeline", "spinner" or
+    // "image".
     virtual QString kind() const = 0;
     // The element's state for the automation protocol: kind and gate flags, plus what each kind adds.
     virtual QJsonObject describe() const;
