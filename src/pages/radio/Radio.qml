@@ -18,7 +18,12 @@ Item {
         element: scene.page ? scene.page.RadioHead : null
     }
 
+    Backing {
+        around: stations
+    }
+
     ElementPicker {
+        id: stations
         anchors.left: parent.left
         anchors.leftMargin: 20
         anchors.right: scene.wide ? playing.left : volume.left
@@ -29,10 +34,15 @@ Item {
         element: scene.page ? scene.page.RadioAdok : null
     }
 
+    Backing {
+        around: volume
+    }
+
     Column {
         id: volume
         anchors.right: parent.right
-        anchors.rightMargin: scene.wide ? 96 : 20
+        // On its side, clear of the picture's caption too.
+        anchors.rightMargin: scene.wide ? 140 : 20
         anchors.top: parent.top
         anchors.topMargin: scene.wide ? 72 : 152
         spacing: 8
@@ -107,6 +117,8 @@ Item {
         anchors.top: parent.top
         anchors.topMargin: 72
         anchors.rightMargin: 12
+        // On its side, the volume stands left of the picture: the caption goes under it.
+        captionBeside: !scene.wide
         element: scene.page ? scene.page.ConnectionImage : null
     }
 }
