@@ -10,9 +10,10 @@ Item {
 
     property Pages.Radio page: null
     readonly property bool wide: width > height
-    // Room for the slider between the volume's buttons, what the window's height leaves.
-    readonly property real sliderLength: Math.max(90, Math.min(240, height - volume.y - (wide ? 40 : 56 + 24 +
-                                                                                           playing.height) - 148))
+    // Room for the slider between the volume's buttons, what the window's height leaves: upright, above the
+    // station that plays.
+    readonly property real sliderLength: Math.max(90, Math.min(240, height - volume.y - 148 -
+                                                          (wide ? 40 : 56 + 24 + playing.height + nowPlaying.height + 12)))
 
     HeadLabel {
         element: scene.page ? scene.page.RadioHead : null
@@ -29,7 +30,7 @@ Item {
         anchors.right: scene.wide ? playing.left : volume.left
         anchors.rightMargin: 12
         // On its side the wheel takes the height under the station that plays, down to the page dots.
-        y: scene.wide ? nowPlaying.y + nowPlaying.height + 4 : volume.y + (volume.height - height) / 2
+        y: scene.wide ? nowPlaying.y + nowPlaying.height + 12 : volume.y + (volume.height - height) / 2
         height: scene.wide ? Math.min(260, scene.height - y - 36) : Math.min(260, volume.height)
         element: scene.page ? scene.page.RadioAdok : null
     }
@@ -50,6 +51,7 @@ Item {
         TextButton {
             anchors.horizontalCenter: parent.horizontalCenter
             width: 56
+            height: 40
             element: scene.page ? scene.page.RadioUp : null
         }
         // The slider lies level and is turned upright: its box swaps width and height.
@@ -66,6 +68,7 @@ Item {
         TextButton {
             anchors.horizontalCenter: parent.horizontalCenter
             width: 56
+            height: 40
             element: scene.page ? scene.page.RadioDown : null
         }
         ElementLabel {

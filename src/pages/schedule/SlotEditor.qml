@@ -23,13 +23,22 @@ Item {
         return Math.max(40, Math.min(110, room / Math.max(3, shares)))
     }
     readonly property real captionExcess: {
+        const list = scene.page ? scene.page.wheels : []
         let excess = 0
-        for (let i = 0; i < columns.count; ++i) {
-            const column = columns.itemAt(i) as WheelColumn
-            if (column !== null && column.modelData.tag !== 0)
-                excess += Math.max(0, column.captionWidth - share)
+        for (let i = 0; i < list.length; ++i) {
+            if (list[i].tag !== 0)
+                excess += Math.max(0, captionWidth(i) - share)
         }
         return excess
+    }
+
+    function captionWidth(index: int): real {
+        return captionFont.advanceWidth(scene.page ? scene.page.wheelCaptions[index] || "" : "") + 6
+    }
+
+    FontMetrics {
+        id: captionFont
+        font.pixelSize: 14
     }
     // The wheels are as tall as the window leaves room for above the set button, showing three rows when low.
     readonly property real wheelHeight: Math.max(120, Math.min(230, height - panel.y - 32 - 22 - 28 - 48 - 40))
@@ -62,7 +71,6 @@ Item {
             spacing: 8
 
             Repeater {
-                id: columns
                 model: scene.page ? scene.page.wheels : []
 
                 WheelColumn {}
@@ -76,15 +84,8 @@ Item {
 
         required property int index
         required property Ui.Picker modelData
-        readonly property real captionWidth: need.advanceWidth + 6
-
         spacing: 6
 
-        TextMetrics {
-            id: need
-            font: caption.font
-            text: caption.text
-        }
         Text {
             id: caption
             width: wheel.width
@@ -93,7 +94,7 @@ Item {
             verticalAlignment: Text.AlignBottom
             text: scene.page ? scene.page.wheelCaptions[column.index] : ""
             color: "white"
-            font.pixelSize: 16
+            font: captionFont.font
             // Only where even the wheel of names has given up all it can.
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 12
@@ -101,7 +102,7 @@ Item {
         ElementPicker {
             id: wheel
             width: column.modelData.tag === 0 ? Math.max(scene.share, scene.share * 2 - scene.captionExcess)
-                                              : Math.max(scene.share, column.captionWidth)
+                                              : Math.max(scene.share, scene.captionWidth(column.index))
             height: scene.wheelHeight
             visibleItemCount: height < 200 ? 3 : 5
             element: column.modelData
