@@ -43,41 +43,31 @@ QRectF textRect(const QQuickItem* text) {
                size));
 }
 
-// The WCAG contrast ratio of two colours.
-qreal contrast(QRgb a, QRgb b) {
-    const auto luminance = [](QRgb c) {
-        const auto linear = [](int v) {
-            const qreal s = v / 255.0;
+// How a text stands out from what is drawn under its lines (`bare`: the frame without texts, `ratio` its
+// pixels to a point): the WCAG contrast that all but the worst twentieth of the pixels there reach against
+// the text's colour, shown at the text's opacity.
+qreal legibility(const Shown& text, const QImage& bare, qreal ratio) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](qreal s) {
             return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
         };
-        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     };
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
-    return (light + 0.05) / (dark + 0.05);
-}
-
-// How a text stands out from what lies under its lines (`bare`: the frame drawn without texts): the contrast
-// that all but the worst twentieth of the pixels there reach, against the text's colour as its opacity lets
-// it show on each.
-qreal legibility(const Shown& text, const QImage& bare, qreal ratio) {
-    const QRect box = QRectF(QPointF(text.rect.topLeft()) * ratio, text.rect.size() * ratio).toAlignedRect() &
-                      QRectF(QPointF(text.clip.topLeft()) * ratio, text.clip.size() * ratio).toAlignedRect() &
-                      bare.rect();
-    const QColor colour = text.item->property("color").value<QColor>();
-    const qreal alpha = colour.alphaF() * text.opacity;
-    QList<qreal> ratios;
+    const QRectF seen = text.rect & text.clip;
+    const QRect box = QRectF(seen.topLeft() * ratio, seen.size() * ratio).toAlignedRect() & bare.rect();
+    const QColor ink = text.item->property("color").value<QColor>();
+    const qreal alpha = ink.alphaF() * text.opacity;
+    QList<qreal> ratios{21};
     for (int y = box.top(); y <= box.bottom(); ++y)
         for (int x = box.left(); x <= box.right(); ++x) {
-            const QRgb under = bare.pixel(x, y);
-            const auto mix = [alpha](qreal fore, int back) {
-                return qRound(alpha * fore * 255 + (1 - alpha) * back);
-            };
-            ratios.append(contrast(qRgb(mix(colour.redF(), qRed(under)), mix(colour.greenF(), qGreen(under)),
-                                        mix(colour.blueF(), qBlue(under))),
-                                   under));
+            const QColor under = bare.pixelColor(x, y);
+            const auto mix = [alpha](qreal fore, qreal back) { return alpha * fore + (1 - alpha) * back; };
+            const auto [dark, light] =
+                std::minmax(luminance(under), luminance(QColor::fromRgbF(mix(ink.redF(), under.redF()),
+                                                                         mix(ink.greenF(), under.greenF()),
+                                                                         mix(ink.blueF(), under.blueF()))));
+            ratios.append((light + 0.05) / (dark + 0.05));
         }
-    if (ratios.isEmpty())
-        return 21;
     std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 20, ratios.end());
     return ratios[ratios.size() / 20];
 }
