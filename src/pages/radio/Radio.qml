@@ -28,7 +28,8 @@ Item {
         anchors.left: parent.left
         anchors.leftMargin: 20
         anchors.right: scene.wide ? playing.left : volume.left
-        anchors.rightMargin: 12
+        // Clear of the volume's backing, with a gap between the two.
+        anchors.rightMargin: scene.wide ? 12 : 24
         // On its side the wheel takes the height under the station that plays, down to the page dots.
         y: scene.wide ? nowPlaying.y + nowPlaying.height + 12 : volume.y + (volume.height - height) / 2
         height: scene.wide ? Math.min(260, scene.height - y - 36) : Math.min(260, volume.height)
