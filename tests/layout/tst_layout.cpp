@@ -1,4 +1,5 @@
 #include "link/ModelCopy.h"
+#include "platform/ui/ActivityIndicator.h"
 #include "support/PageHarness.h"
 #include "support/SampleReply.h"
 
@@ -19,21 +20,56 @@ namespace {
 struct Shown {
     QQuickItem* item;
     QRectF rect, clip; // as drawn; what the items above it let show of it
+    qreal opacity = 1;
 };
 struct Survey {
     QList<Shown> controls, texts;
-    QList<QRectF> covers; // the no-connection picture
+    QList<Shown> pictures; // pictures over the background, and spinners
+    QList<QRectF> covers;  // the no-connection picture
     QStringList faults;
 };
 
-// The text as drawn across, which may run past the item's own box.
+// Where the text's lines are drawn, which may run past the item's own box.
 QRectF textRect(const QQuickItem* text) {
-    const qreal width = text->property("contentWidth").toReal();
-    const int align = text->property("horizontalAlignment").toInt();
-    const qreal x = align & Qt::AlignRight     ? text->width() - width
-                    : align & Qt::AlignHCenter ? (text->width() - width) / 2
-                                               : 0;
-    return text->mapRectToScene(QRectF(x, 0, width, text->height()));
+    const QSizeF size(text->property("contentWidth").toReal(), text->property("contentHeight").toReal());
+    const int align =
+        text->property("horizontalAlignment").toInt() | text->property("verticalAlignment").toInt();
+    const auto place = [align](qreal room, qreal used, int end, int centre) {
+        return align & end ? room - used : align & centre ? (room - used) / 2 : 0;
+    };
+    return text->mapRectToScene(
+        QRectF(QPointF(place(text->width(), size.width(), Qt::AlignRight, Qt::AlignHCenter),
+                       place(text->height(), size.height(), Qt::AlignBottom, Qt::AlignVCenter)),
+               size));
+}
+
+// How a text stands out from what is drawn under its lines (`bare`: the frame without texts, `ratio` its
+// pixels to a point): the WCAG contrast that all but the worst twentieth of the pixels there reach against
+// the text's colour, shown at the text's opacity.
+qreal legibility(const Shown& text, const QImage& bare, qreal ratio) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](qreal s) {
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const QRectF seen = text.rect & text.clip;
+    const QRect box = QRectF(seen.topLeft() * ratio, seen.size() * ratio).toAlignedRect() & bare.rect();
+    const QColor ink = text.item->property("color").value<QColor>();
+    const qreal alpha = ink.alphaF() * text.opacity;
+    QList<qreal> ratios{21};
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QColor under = bare.pixelColor(x, y);
+            const auto mix = [alpha](qreal fore, qreal back) { return alpha * fore + (1 - alpha) * back; };
+            const auto [dark, light] =
+                std::minmax(luminance(under), luminance(QColor::fromRgbF(mix(ink.redF(), under.redF()),
+                                                                         mix(ink.greenF(), under.greenF()),
+                                                                         mix(ink.blueF(), under.blueF()))));
+            ratios.append((light + 0.05) / (dark + 0.05));
+        }
+    std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 20, ratios.end());
+    return ratios[ratios.size() / 20];
 }
 
 // The element an item shows, else its kind and text.
@@ -74,8 +110,11 @@ void survey(QQuickItem* item, QRectF clip, qreal opacity, Survey& found, bool in
     if (item->inherits("QQuickImage") &&
         (item->property("fillMode").toInt() == 0 || !item->property("sourceSize").toSize().isValid()))
         found.faults.append(item->property("source").toString() + QStringLiteral(" is stretched or blurred"));
+    if ((item->inherits("QQuickImage") && item->objectName() != QLatin1String("background")) ||
+        item->inherits("QQuickBusyIndicator"))
+        found.pictures.append({item, rect, clip});
     if (item->inherits("QQuickText") && !item->property("text").toString().trimmed().isEmpty())
-        found.texts.append({item, textRect(item), clip});
+        found.texts.append({item, textRect(item), clip, opacity});
     for (QQuickItem* child : item->childItems())
         survey(child, clip, opacity, found, inControl || control);
 }
@@ -95,9 +134,11 @@ private slots:
                     << screen.identifier << size;
     }
 
-    // Shown as the window shows it, with the link up and then down: no two controls that take touches on top
-    // of each other, none under the no-connection picture or the window's settings gear, nothing cut off by
-    // the window, every text whole, and every control reached by a key and named for a screen reader.
+    // Shown as the window shows it, with the link up and then down and the spinners running: no two controls
+    // that take touches on top of each other, none under the no-connection picture or the window's settings
+    // gear, nothing cut off by the window, every text whole, clear of other texts, pictures and spinners and
+    // standing out 4.5:1 from what is drawn under it, and every control reached by a key and named for a
+    // screen reader.
     void everySceneFitsEverySize() {
         QFETCH(QString, identifier);
         QFETCH(QSize, size);
@@ -136,6 +177,9 @@ private slots:
         for (bool connected : {true, false}) {
             h.model().Connected = connected;
             h.linkChanged();
+            // With the spinners running, as while a command holds.
+            for (ActivityIndicator* spinner : page->findChildren<ActivityIndicator*>())
+                spinner->startAnimating();
             QVERIFY(QQuickTest::qWaitForPolish(&window));
             Survey found;
             survey(window.contentItem(), whole, 1, found);
@@ -159,7 +203,18 @@ private slots:
                     fault(a.item->isEnabled() && b.item->isEnabled() && overlap(seen, b.rect & b.clip),
                           a.item, QStringLiteral(" overlaps ") + describe(b.item));
             }
+            // The frame as drawn, and again without its texts: what lies under each text.
+            QList<qreal> opacities;
             for (const Shown& text : found.texts) {
+                opacities.append(text.item->opacity());
+                text.item->setOpacity(0);
+            }
+            const QImage bare = window.grabWindow();
+            for (qsizetype i = 0; i < found.texts.size(); ++i)
+                found.texts[i].item->setOpacity(opacities[i]);
+            for (qsizetype i = 0; i < found.texts.size(); ++i) {
+                const Shown& text = found.texts[i];
+                const QRectF seen = text.rect & text.clip;
                 fault(text.item->property("truncated").toBool(), text.item, QStringLiteral(" is elided"));
                 fault(text.rect.left() < text.clip.left() - 0.5 ||
                           text.rect.right() > text.clip.right() + 0.5 || !fits(text),
@@ -167,6 +222,17 @@ private slots:
                 for (const QRectF& cover : found.covers)
                     fault(overlap(text.rect, cover), text.item,
                           QStringLiteral(" lies under the picture or the gear"));
+                for (const Shown& other : found.texts.mid(i + 1) + found.pictures)
+                    fault(overlap(seen, other.rect & other.clip), text.item,
+                          QStringLiteral(" runs into ") + describe(other.item));
+                // A wheel's rows away from its middle fade out on purpose: only the chosen row has to read.
+                const QQuickItem* wheel = text.item->parentItem();
+                while (wheel && !wheel->inherits("QQuickTumbler"))
+                    wheel = wheel->parentItem();
+                const qreal legible = legibility(text, bare, bare.width() / qreal(size.width()));
+                fault((!wheel || wheel->property("currentItem").value<QQuickItem*>() == text.item) &&
+                          legible < 4.5,
+                      text.item, QStringLiteral(" stands out only %1:1").arg(legible, 0, 'f', 1));
             }
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         }

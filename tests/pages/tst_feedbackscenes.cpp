@@ -64,7 +64,7 @@ private slots:
         SceneView scene(*page);
         QQuickItem* value = scene.control(page->KulsoTmpLabel);
         QQuickItem* badge = scene.control(page->ConnectionImage);
-        const auto marked = [&] { return badge->isVisible() && value->opacity() < 0.5; };
+        const auto marked = [&] { return badge->isVisible() && value->opacity() < 1; };
         const auto caption = [&] {
             return badge->findChild<QQuickItem*>(QStringLiteral("caption"))->property("text").toString();
         };

@@ -10,6 +10,7 @@ Item {
     property Ui.Screen page: null
 
     ArtImage {
+        objectName: "background"
         anchors.fill: parent
         fillMode: Image.PreserveAspectCrop
         visible: holder.page !== null && holder.page.background !== ""

@@ -2,13 +2,14 @@ import QtQuick
 import Otthon.Controls
 import Otthon.Ui as Ui
 
-// The no-connection picture, shown while the link to the controller is down, with its caption under it
-// (when the last reply came), or to its left where a bar leaves no room below.
+// The no-connection picture, shown while the link to the controller is down, with its caption (when the last
+// reply came) to its left, in the band beside the picture that the pages keep free, or under it where a page
+// keeps that band for its own controls.
 ArtImage {
     id: badge
 
     required property Ui.ImageView element
-    property bool captionBeside: false
+    property bool captionBeside: true
     // The widest the caption may be; where it does not fit, only the picture shows (-1: no bound).
     property real captionRoom: -1
 

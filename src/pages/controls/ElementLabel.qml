@@ -13,8 +13,8 @@ Rectangle {
     property color textColor: "white"
 
     visible: element !== null && !element.hidden
-    // A value the controller has not confirmed lately.
-    opacity: element && element.stale ? 0.45 : 1
+    // A value the controller has not confirmed lately; a greyed one is dim enough already.
+    opacity: element && element.stale && element.enabled ? 0.6 : 1
     color: element && element.backgroundColor.a > 0 ? element.backgroundColor : "transparent"
     implicitWidth: text.implicitWidth + 8
     implicitHeight: text.implicitHeight + 8
@@ -25,7 +25,7 @@ Rectangle {
         anchors.margins: 4
         verticalAlignment: Text.AlignVCenter
         text: box.element ? box.element.text : ""
-        color: box.element && box.element.enabled ? box.textColor : Qt.rgba(0.6, 0.6, 0.6, 1)
+        color: box.element && box.element.enabled ? box.textColor : Qt.rgba(0.7, 0.7, 0.7, 1)
         font.pixelSize: 20
         // Fitted only while the box is narrower than the text: a box still sizing itself to an empty text
         // (8 px) would have the text tried at every size on the way down.

@@ -77,6 +77,8 @@ Tumbler {
 
         required property int index
 
+        // The wheel's view does not size its rows: without a width a long title would run past the wheel.
+        width: wheel.availableWidth
         text: wheel.element && wheel.element.titlesRevision >= 0 ? wheel.element.title(index) : ""
         color: wheel.enabled ? wheel.textColor : Qt.rgba(0.6, 0.6, 0.6, 1)
         // A long title gets smaller, down to 12 px, and one that is still too wide is cut short with an

@@ -16,7 +16,8 @@ Rectangle {
     implicitWidth: 200
     implicitHeight: 44
     radius: 8
-    color: Qt.rgba(0, 0, 0, 0.45)
+    // Dark enough that the segments' white titles read over any picture.
+    color: Qt.rgba(0, 0, 0, 0.72)
     border.color: usable ? "white" : Qt.rgba(0.7, 0.7, 0.7, 1)
     border.width: 1.5
     activeFocusOnTab: true

@@ -63,7 +63,8 @@ ListView {
 
         width: ListView.view.width
         height: Math.max(56, texts.height + 20)
-        color: Qt.rgba(1, 1, 1, list.usable ? 0.82 : 0.6)
+        // Nearly opaque: the page's picture must not show through the texts.
+        color: Qt.rgba(1, 1, 1, list.usable ? 0.94 : 0.86)
         activeFocusOnTab: list.usable
         Accessible.role: Accessible.ListItem
         Accessible.name: row.detail !== "" ? row.text + ", " + row.detail : row.text
@@ -153,7 +154,7 @@ ListView {
             anchors.verticalCenter: parent.verticalCenter
             text: row.accessory === "disclosure" ? "›" : ""
             font.pixelSize: 28
-            color: "#8a8a8e"
+            color: "#5f5f63"
         }
 
         Rectangle {

@@ -14,6 +14,8 @@ Button {
     enabled: element !== null && element.enabled && element.interactive
     text: label
     font.pixelSize: 20
+    // Greyed while it may not be used, yet still readable on its light face.
+    palette.disabled.buttonText: "#5c5c5c"
     onClicked: element.tap()
     Accessible.name: Spoken.name(element)
     Keys.onReturnPressed: clicked()

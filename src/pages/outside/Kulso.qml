@@ -18,7 +18,12 @@ Item {
         element: scene.page ? scene.page.KulsoHead : null
     }
 
+    Backing {
+        around: readings
+    }
+
     Column {
+        id: readings
         x: (scene.wide ? scene.width / 2 : scene.width) / 2 - width / 2
         y: scene.wide ? 84 : 152
         width: (scene.wide ? scene.width / 2 : scene.width) - 24

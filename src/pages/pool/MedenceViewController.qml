@@ -27,6 +27,10 @@ Item {
         }
     }
 
+    Backing {
+        around: temperature
+    }
+
     ElementLabel {
         id: temperature
         x: (scene.wide ? scene.width / 2 : scene.width) / 2 - width / 2
@@ -38,6 +42,7 @@ Item {
     }
 
     Column {
+        id: controls
         // On its side, between the middle and the no-connection picture.
         x: (scene.wide ? (scene.width * 3 / 2 - 96) / 2 : scene.width / 2) - width / 2
         y: scene.wide ? 64 + (scene.height - 64 - height) / 2
@@ -74,9 +79,9 @@ Item {
     }
 
     Spinner {
-        anchors.horizontalCenter: parent.horizontalCenter
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 140
+        anchors.horizontalCenter: controls.horizontalCenter
+        anchors.top: controls.bottom
+        anchors.topMargin: 12
         element: scene.page ? scene.page.MedenceSpiner : null
     }
 
@@ -85,6 +90,8 @@ Item {
         anchors.top: parent.top
         anchors.topMargin: 72
         anchors.rightMargin: 12
+        // On its side, the circulation control stands left of the picture: the caption goes under it.
+        captionBeside: !scene.wide
         element: scene.page ? scene.page.ConnectionImage : null
     }
 }

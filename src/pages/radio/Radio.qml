@@ -10,29 +10,41 @@ Item {
 
     property Pages.Radio page: null
     readonly property bool wide: width > height
-    // Room for the slider between the volume's buttons, what the window's height leaves.
-    readonly property real sliderLength: Math.max(90, Math.min(240, height - volume.y - (wide ? 40 : 56 + 24 +
-                                                                                           playing.height) - 148))
+    // Room for the slider between the volume's buttons, what the window's height leaves: upright, above the
+    // station that plays.
+    readonly property real sliderLength: Math.max(90, Math.min(240, height - volume.y - 148 -
+                                                          (wide ? 40 : 56 + 24 + playing.height + nowPlaying.height + 12)))
 
     HeadLabel {
         element: scene.page ? scene.page.RadioHead : null
     }
 
+    Backing {
+        around: stations
+    }
+
     ElementPicker {
+        id: stations
         anchors.left: parent.left
         anchors.leftMargin: 20
         anchors.right: scene.wide ? playing.left : volume.left
-        anchors.rightMargin: 12
+        // Clear of the volume's backing, with a gap between the two.
+        anchors.rightMargin: scene.wide ? 12 : 24
         // On its side the wheel takes the height under the station that plays, down to the page dots.
-        y: scene.wide ? nowPlaying.y + nowPlaying.height + 4 : volume.y + (volume.height - height) / 2
+        y: scene.wide ? nowPlaying.y + nowPlaying.height + 12 : volume.y + (volume.height - height) / 2
         height: scene.wide ? Math.min(260, scene.height - y - 36) : Math.min(260, volume.height)
         element: scene.page ? scene.page.RadioAdok : null
+    }
+
+    Backing {
+        around: volume
     }
 
     Column {
         id: volume
         anchors.right: parent.right
-        anchors.rightMargin: scene.wide ? 96 : 20
+        // On its side, clear of the picture's caption too.
+        anchors.rightMargin: scene.wide ? 140 : 20
         anchors.top: parent.top
         anchors.topMargin: scene.wide ? 72 : 152
         spacing: 8
@@ -40,6 +52,7 @@ Item {
         TextButton {
             anchors.horizontalCenter: parent.horizontalCenter
             width: 56
+            height: 40
             element: scene.page ? scene.page.RadioUp : null
         }
         // The slider lies level and is turned upright: its box swaps width and height.
@@ -56,6 +69,7 @@ Item {
         TextButton {
             anchors.horizontalCenter: parent.horizontalCenter
             width: 56
+            height: 40
             element: scene.page ? scene.page.RadioDown : null
         }
         ElementLabel {
@@ -107,6 +121,8 @@ Item {
         anchors.top: parent.top
         anchors.topMargin: 72
         anchors.rightMargin: 12
+        // On its side, the volume stands left of the picture: the caption goes under it.
+        captionBeside: !scene.wide
         element: scene.page ? scene.page.ConnectionImage : null
     }
 }

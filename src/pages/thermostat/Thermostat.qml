@@ -17,6 +17,10 @@ Item {
     // Upright: the readings under the no-connection picture, then the setpoint, its row and the set button,
     // with the switch at the right. On its side: the readings and the setpoint on the left half, the rest on
     // the right.
+    Backing {
+        around: readings
+    }
+
     Column {
         id: readings
         x: (scene.wide ? scene.width / 2 : scene.width) / 2 - width / 2
@@ -120,9 +124,10 @@ Item {
         }
     }
 
-    // Beside the set button, which sits in the controls' column.
+    // Beside the set button, which sits in the controls' column, and clear of the switch's captions.
     Spinner {
-        x: controls.x + setButton.x + setButton.width + 12
+        readonly property real after: controls.x + setButton.x + setButton.width
+        x: after + Math.max(0, Math.min(12, (switchColumn.x - after - width) / 2))
         y: controls.y + setButton.y + (setButton.height - height) / 2
         element: scene.page ? scene.page.Spiner : null
     }
