@@ -14,6 +14,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" -DOTTHON_WERROR=ON
 export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
 (cd "$root/build" && ctest --output-on-failure -j2 --timeout 300)
+# A build-sanitize/ that GCC made (before clang built it) cannot change its compiler: it is made anew.
+cache="$root/build-sanitize/CMakeCache.txt"
+if [ -f "$cache" ] && ! grep -qs '^CMAKE_CXX_COMPILER:.*clang++$' "$cache"; then
+    rm -rf "$root/build-sanitize"
+fi
 (cd "$root" && cmake --preset sanitize >/dev/null)
 cmake --build "$root/build-sanitize"
 cd "$root/build-sanitize"
