@@ -27,7 +27,7 @@ Item {
             width: Math.min(scene.width - 24, 420)
             height: lines.height + 32
             radius: 14
-            color: Qt.rgba(0, 0, 0, 0.5)
+            color: Qt.rgba(0, 0, 0, 0.88) // the drops behind must not show over the figures
 
             Column {
                 id: lines

@@ -21,7 +21,7 @@ Item {
             width: scene.width - 32
             height: lines.height + 40
             radius: 14
-            color: Qt.rgba(0, 0, 0, 0.5)
+            color: Qt.rgba(0, 0, 0, 0.88) // the bubbles behind must not show over the figures
 
             Column {
                 id: lines
