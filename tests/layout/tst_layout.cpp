@@ -62,10 +62,11 @@ qreal legibility(const Shown& text, const QImage& bare, qreal ratio) {
         for (int x = box.left(); x <= box.right(); ++x) {
             const QColor under = bare.pixelColor(x, y);
             const auto mix = [alpha](qreal fore, qreal back) { return alpha * fore + (1 - alpha) * back; };
+            // minmax of a list gives values: of two arguments, references to these temporaries.
             const auto [dark, light] =
-                std::minmax(luminance(under), luminance(QColor::fromRgbF(mix(ink.redF(), under.redF()),
-                                                                         mix(ink.greenF(), under.greenF()),
-                                                                         mix(ink.blueF(), under.blueF()))));
+                std::minmax({luminance(under), luminance(QColor::fromRgbF(mix(ink.redF(), under.redF()),
+                                                                          mix(ink.greenF(), under.greenF()),
+                                                                          mix(ink.blueF(), under.blueF())))});
             ratios.append((light + 0.05) / (dark + 0.05));
         }
     std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 20, ratios.end());
