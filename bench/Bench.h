@@ -43,8 +43,7 @@ inline double median(std::vector<double> values) {
 // Microseconds per call of each candidate, over `rounds` rounds of `iterations` calls (the call gets its
 // number): the candidates take turns, so that a busy machine slows them alike. The best and the median round.
 struct Figures {
-    double best;
-    double median;
+    double best, median;
 };
 inline std::vector<Figures> microseconds(int rounds, int iterations,
                                          const std::vector<std::function<void(int)>>& candidates) {

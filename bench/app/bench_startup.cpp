@@ -1,9 +1,7 @@
-// The running app, offscreen (QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software), run by hand.
-// `bench_startup app` and `bench_startup reference [FILE.qml]` (Reference.qml, compiled like the app's
-// scenes, or another QML file in its place) print the milliseconds from entering main to the first frame, the
-// resident KiB at that frame and the processor milliseconds spent by then (all threads), and exit;
-// bench/run-startup.sh compares fresh processes of both. `bench_startup swipes` swipes the app back and forth
-// and reports resident memory and live timers after 10 and after 1,000 swipes.
+// The running app offscreen, run by hand. `bench_startup app` and `bench_startup reference [FILE.qml]`
+// print the milliseconds from main to the first frame, the resident KiB then and the processor milliseconds
+// spent by then, and exit (bench/run-startup.sh compares them); `bench_startup swipes` prints resident
+// memory and live timers after 10 and after 1,000 swipes.
 #include "app/Application.h"
 
 #include <QElapsedTimer>

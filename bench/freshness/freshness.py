@@ -1,19 +1,8 @@
 #!/usr/bin/env python3
-"""Freshness: how soon the outside page ("Külső") shows what the controller holds, on loopback, offscreen.
-
-The app runs in automation mode (`otthon --automation --controller URL`) against an otthon-controller started
-apart (`--steady`), and its `state` is asked for as fast as it answers; a value counts once the page's element
-shows it (`KulsoTmpLabel.text`, `Kapu1.image`, `Kapu2.image`), not when the model holds it.
-
-1. Start to first value: from starting the app's process to its outside temperature label showing the
-   controller's outside temperature text; a fresh process each run.
-2. Change to screen: the script opens a gate itself at seeded random moments (`?dt=kapu:K1` or `K2`, a real
-   command; the padlock opens at once and locks again after the controller's --gate-open time, 6 s) and times
-   each opening until the gate's button shows the open padlock. A gate is opened only while its button shows it
-   locked, after a uniform random wait.
-
-Prints medians and worst cases, with the time the model held the value for comparison; exits with 2 when a goal
-is missed, 1 when a value never showed."""
+"""Freshness: how soon the outside page ("Külső") shows what the controller holds, on loopback, offscreen: from
+the app's start to its first value, and from a gate command the script sends to the open padlock on the screen
+(bench/README.md, "Freshness", tells how). Prints medians and worst cases, with the time the model held the value
+for comparison; exits with 2 when a goal is missed, 1 when a value never showed."""
 import argparse, json, os, random, statistics, sys, time
 import urllib.request
 

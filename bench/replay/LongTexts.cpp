@@ -61,9 +61,7 @@ qint64 timed(const std::function<void()>& work) {
 
 // Nanoseconds of each step of one visit.
 struct Visit {
-    qint64 reply = 0;
-    qint64 redraw = 0;
-    qint64 firstFrame = 0;
+    qint64 reply = 0, redraw = 0, firstFrame = 0;
 };
 
 Visit visit(const QByteArray& reply) {

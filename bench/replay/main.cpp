@@ -1,8 +1,6 @@
-// How long one screen takes to redraw from one reply, for every reply of a corpus (the reply fuzzer's by
-// default) and every screen; prints the slowest against the frame of a 60 Hz display. Each reply runs
-// `rounds` times and a screen counts its best. Without files named, replies with texts as long as the size
-// cap allows go through every screen as well, and through a visit to the radio page with its scene. Run a
-// Release build offscreen: bench_replay [rounds] [file or folder...]
+// The slowest redraw of any screen from any reply of a corpus (the fuzzer's by default), best of `rounds`,
+// against a 60 Hz frame; without files named, also the longest texts the size cap allows, and a visit to the
+// radio page with them (bench/README.md). Release build, offscreen: bench_replay [rounds] [file or folder...]
 #include "LongTexts.h"
 #include "ReplyPath.h"
 #include "pages/PageRegistry.h"

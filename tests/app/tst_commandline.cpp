@@ -50,24 +50,17 @@ private slots:
         QTest::addColumn<bool>("demo");
         QTest::addColumn<bool>("ask");
         QTest::addColumn<bool>("readsSaved");
-        QTest::newRow("--controller wins over all") << "cdu"
-                                                    << "http://saved"
-                                                    << "http://given" << false << false << false;
-        QTest::newRow("--demo leaves the saved address alone") << "du"
-                                                               << "http://saved"
-                                                               << "" << true << false << false;
-        QTest::newRow("the saved address") << ""
-                                           << "http://saved"
-                                           << "http://saved" << false << false << true;
-        QTest::newRow("the menu entry with an address saved") << "u"
-                                                              << "http://saved"
-                                                              << "http://saved" << false << false << true;
-        QTest::newRow("the menu entry with none saved") << "u"
-                                                        << ""
-                                                        << "" << true << false << true;
-        QTest::newRow("none saved: the default, and ask") << ""
-                                                          << ""
-                                                          << "http://default" << false << true << true;
+        const auto row = [](const char* name, const char* options, const char* saved, const char* url,
+                            bool demo, bool ask, bool readsSaved) {
+            QTest::newRow(name) << QString(options) << QString(saved) << QString(url) << demo << ask
+                                << readsSaved;
+        };
+        row("--controller wins over all", "cdu", "http://saved", "http://given", false, false, false);
+        row("--demo leaves the saved address alone", "du", "http://saved", "", true, false, false);
+        row("the saved address", "", "http://saved", "http://saved", false, false, true);
+        row("the menu entry with an address saved", "u", "http://saved", "http://saved", false, false, true);
+        row("the menu entry with none saved", "u", "", "", true, false, true);
+        row("none saved: the default, and ask", "", "", "http://default", false, true, true);
     }
     void choosesTheController() {
         QFETCH(QString, options);

@@ -167,7 +167,6 @@ private slots:
     void requestRecord() {
         QFETCH(QString, base);
         QFETCH(bool, recording);
-        AlertCenter alerts;
         LinkSession session(base, scheduler, transport, alerts, recording);
         session.start();
         for (int poll = 0; poll < 3; ++poll) {
@@ -188,7 +187,6 @@ private slots:
     // command and its hold): a late reply from there changes nothing, and from then on every request goes to
     // the new address.
     void restartSendsNothingMoreToTheOldAddress() {
-        AlertCenter alerts;
         auto old = std::make_unique<LinkSession>(kOld, scheduler, transport, alerts, true);
         old->start(); // the first poll leaves at once
         transport.reply(0, sampleReplyBytes());

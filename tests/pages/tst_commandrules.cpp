@@ -1,5 +1,6 @@
 #include "app/RootViewController.h"
 #include "link/ModelCopy.h"
+#include "link/ModelFields.h"
 #include "link/ModelJson.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Picker.h"
@@ -22,18 +23,13 @@ struct Connected {
     Connected(const QString& id, const QString& settings) {
         copyReplyIntoModel(StatusTree(sampleReply()), h.model());
         h.model().StatusDocument = StatusTree(sampleReply());
-        for (const QString& setting : settings.split(u' ', Qt::SkipEmptyParts)) {
-            const QString field = setting.section(u'=', 0, 0);
-            const qint64 value = setting.section(u'=', 1).toLongLong();
-            if (field == "Rain")
-                h.model().Rain = value;
-            else if (field == "IdopontIndex")
-                h.model().IdopontIndex = value;
-            else if (field == "HaloSetTmp")
-                h.model().HaloSetTmp = value;
-            else if (field == "NappaliSetTmp")
-                h.model().NappaliSetTmp = value;
-        }
+        for (const QString& setting : settings.split(u' ', Qt::SkipEmptyParts))
+            forEachModelField(h.model(), [&](const char* name, auto&& field, auto) {
+                using Field = std::remove_reference_t<decltype(field)>;
+                if constexpr (std::is_arithmetic_v<Field> && !std::is_const_v<Field>)
+                    if (setting.section(u'=', 0, 0) == QLatin1String(name))
+                        field = Field(setting.section(u'=', 1).toLongLong());
+            });
         if (!id.isEmpty()) {
             owned = h.navigation.instantiate(id);
             owned->loadViewIfNeeded();
