@@ -93,15 +93,23 @@ QString bars(PageHarness& h, Timeline& timeline) {
     return shown.join(u',');
 }
 
-// What the summary page shows for a schedule, in the same form.
+// What the summary page shows for a schedule, in the same form; a page already open when the reply with the
+// schedule comes must redraw to the same.
 QString summary(const QJsonValue& schedule) {
-    PageHarness h;
+    const auto shown = [](PageHarness& h, OntozoOsszefoglalas& page) {
+        QString texts = page.Ontozoutkozes->text();
+        for (const Label* label : page.totals())
+            texts += u' ' + label->text();
+        return texts + " | " + bars(h, *page.OntozoIdovonal);
+    };
+    PageHarness h, later;
     h.model().StatusDocument = StatusTree(withIrrigation(schedule));
-    const auto page = h.load<OntozoOsszefoglalas>();
-    QString shown = page->Ontozoutkozes->text();
-    for (const Label* label : page->totals())
-        shown += u' ' + label->text();
-    return shown + " | " + bars(h, *page->OntozoIdovonal);
+    const QString atLoad = shown(h, *h.load<OntozoOsszefoglalas>());
+    const auto open = later.load<OntozoOsszefoglalas>();
+    later.model().StatusDocument = h.model().StatusDocument;
+    later.linkChanged();
+    const QString followed = shown(later, *open);
+    return atLoad == followed ? atLoad : atLoad + " yet followed as " + followed;
 }
 
 } // namespace

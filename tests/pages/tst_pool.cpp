@@ -1,6 +1,7 @@
 #include "pages/pool/MedenceBeallitas.h"
 #include "pages/pool/MedenceOsszefoglalas.h"
 #include "pages/pool/MedenceTabla.h"
+#include "pages/pool/PoolSchedule.h"
 #include "support/PageHarness.h"
 #include "support/SampleReply.h"
 
@@ -251,6 +252,12 @@ private slots:
         QCOMPARE(timeline.now(), 1439);
         h.scheduler.advance(60.0);
         QCOMPARE(timeline.now(), 0);
+        // An editor opened from a bar writes its change into the document: back here, the page shows it.
+        h.model().StatusDocument =
+            StatusTree(sampleWith(5, QJsonArray{QJsonValue(QJsonArray{"8:0", "125"})}));
+        h.notifications.post(PoolSchedule.refreshNotification.toString(), nullptr);
+        QCOMPARE(page->Megfeleles->text(), QStringLiteral("Megfelelő"));
+        QCOMPARE(timeline.describe().value("total").toDouble(), 125.0);
     }
 };
 

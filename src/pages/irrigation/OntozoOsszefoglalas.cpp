@@ -14,6 +14,11 @@ OntozoOsszefoglalas::OntozoOsszefoglalas(PageContext& context, QObject* parent)
 void OntozoOsszefoglalas::viewDidLoad() {
     setBackground(QStringLiteral("Aqua-Water-Drops.png"));
     Utkozesduma->setText(QStringLiteral("Ütközés a beállított öntözőzónák időponjaiban:"));
+    redraw();
+    timeline_.follow(context_, IrrigationScheduleList, *this, [this] { redraw(); });
+}
+
+void OntozoOsszefoglalas::redraw() {
     const StatusModel& model = context_.model();
     const Overlaps overlaps = Overlaps::of(model);
     timeline_.show(context_, *OntozoIdovonal, IrrigationScheduleList,

@@ -11,7 +11,8 @@
 namespace otthon {
 
 // The irrigation overlap summary: which slots claim a minute of the day that an earlier slot claimed, and
-// each zone's scheduled minutes. Worked out once, when the screen loads.
+// each zone's scheduled minutes. Worked out when the screen loads, and again whenever the schedule changes
+// while it is shown (a reply, or an edit opened from the timeline).
 class OntozoOsszefoglalas : public otthon::Screen {
     Q_OBJECT
     QML_ELEMENT
@@ -48,6 +49,8 @@ public:
     std::array<Label*, 6> totals() const { return {Z1ido, Z2ido, Z3ido, Z4ido, Z5ido, Z6ido}; }
 
 private:
+    void redraw();
+
     PageContext& context_;
     TimelineOutlet timeline_;
 };

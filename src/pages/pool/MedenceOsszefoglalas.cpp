@@ -28,6 +28,11 @@ float MedenceOsszefoglalas::total(const StatusTree& document) {
 void MedenceOsszefoglalas::viewDidLoad() {
     setBackground(QStringLiteral("Pool.png"));
     Medenceosszefoglalas->setText(QStringLiteral("A medenceforgatás a beállított időtartamok függvényében:"));
+    redraw();
+    timeline_.follow(context_, PoolScheduleList, *this, [this] { redraw(); });
+}
+
+void MedenceOsszefoglalas::redraw() {
     const float sum = total(context_.model().StatusDocument);
     // Kept in variables of their own, so that each step is rounded to single precision.
     const float hours = MedenceTerfogat / SzivattyuTeljesitmeny;

@@ -9,9 +9,9 @@
 namespace otthon {
 
 // The pool circulation summary: whether the scheduled running times add up to turning the pool's water over
-// once, and how many minutes are missing when they do not. Worked out once, when the screen loads, in single
-// precision: the pump needs 25 / 12 hours, which in single precision is just under 125 minutes, so 125
-// minutes suffice and 124 do not.
+// once, and how many minutes are missing when they do not. Worked out when the screen loads, and again
+// whenever the schedule changes while it is shown, in single precision: the pump needs 25 / 12 hours, which
+// in single precision is just under 125 minutes, so 125 minutes suffice and 124 do not.
 class MedenceOsszefoglalas : public otthon::Screen {
     Q_OBJECT
     QML_ELEMENT
@@ -39,6 +39,8 @@ public:
     static float total(const StatusTree& document);
 
 private:
+    void redraw();
+
     PageContext& context_;
     TimelineOutlet timeline_;
 };

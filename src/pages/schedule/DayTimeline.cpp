@@ -1,9 +1,11 @@
 #include "pages/schedule/DayTimeline.h"
 
+#include "link/LinkEvents.h"
 #include "pages/irrigation/IrrigationSchedule.h"
 #include "pages/irrigation/Overlaps.h"
 #include "pages/pool/PoolSchedule.h"
 #include "pages/schedule/ScheduleList.h"
+#include "platform/ui/NotificationCenter.h"
 
 #include <algorithm>
 
@@ -68,12 +70,26 @@ void TimelineOutlet::show(PageContext& context, Timeline& element, const Schedul
     };
     tick();
     clock_ = ScopedTimer(scheduler, scheduler.start(ClockInterval, true, tick));
-    QObject::connect(&element, &Timeline::barTapped, &element, [this, &context, &list](int bar) {
+    QObject::disconnect(tapped_);
+    tapped_ = QObject::connect(&element, &Timeline::barTapped, &element, [this, &context, &list](int bar) {
         const int row = rows_.value(bar, -1);
         if (row >= 0 && row < schedule_.size())
             ScheduleList::openEditor(context, list,
                                      Slot::read(schedule_.constBegin()[row], list.schedule.columns), row);
     });
+}
+
+void TimelineOutlet::follow(PageContext& context, const ScheduleListKind& list, QObject& screen,
+                            std::function<void()> redraw) {
+    const auto changed = [this, &context, &list] {
+        return Schedule(context.model().StatusDocument, list.schedule.element).rows() != schedule_;
+    };
+    QObject::connect(&context.link.events, &LinkEvents::exchangeEnded, &screen, [changed, redraw] {
+        if (changed())
+            redraw();
+    });
+    context.notifications.addObserver(&screen, list.schedule.refreshNotification.toString(),
+                                      [redraw](const QString&, QObject*) { redraw(); });
 }
 
 } // namespace otthon

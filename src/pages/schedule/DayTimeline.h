@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QJsonArray>
 
+#include <functional>
+
 namespace otthon {
 
 struct Overlaps;
@@ -39,11 +41,16 @@ public:
     static constexpr double ClockInterval = 10.0;
 
     void show(PageContext& context, Timeline& element, const ScheduleListKind& list, DayTimeline day);
+    // Calls `redraw` whenever the schedule drawn has changed: after an exchange whose reply carries another
+    // schedule, and when an editor (one a bar opened, say) writes its change into the document.
+    void follow(PageContext& context, const ScheduleListKind& list, QObject& screen,
+                std::function<void()> redraw);
 
 private:
     QList<int> rows_;
     QJsonArray schedule_;
     ScopedTimer clock_;
+    QMetaObject::Connection tapped_;
 };
 
 } // namespace otthon
